@@ -1,0 +1,17 @@
+#include "platform/ApplicationSetup.h"
+#include "window/frmSarvelTimer.h"
+
+#include <QApplication>
+
+int main(int, char *argv[])
+{
+    ApplicationSetup::beforeApplication();
+    // The program takes no command line: not even the toolkit sees the arguments.
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
+    ApplicationSetup::configure(app);
+
+    frmSarvelTimer window;
+    window.open();
+    return QApplication::exec();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+
+namespace ApplicationSetup {
+
+// Call at the top of main(), before the QApplication exists.
+void beforeApplication();
+// Call right after constructing the QApplication, before any widget.
+void configure(QApplication &app);
+
+} // namespace ApplicationSetup

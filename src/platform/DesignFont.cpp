@@ -1,0 +1,25 @@
+#include "DesignFont.h"
+
+#include <QStringList>
+
+void DesignFont::prepareEnvironment()
+{
+    qputenv("QT_NO_SYNTHESIZED_BOLD_LIMIT", "1");
+}
+
+void DesignFont::installSubstitutes()
+{
+    // Fixed-pitch Japanese gothics with metrics close to the design's font; BIZ UDGothic has a
+    // real bold face.
+    QFont::insertSubstitutions(QString::fromUtf16(Family),
+        QStringList { QStringLiteral("BIZ UDGothic"), QStringLiteral("IPAGothic") });
+}
+
+QFont DesignFont::font(qreal points, bool bold)
+{
+    QFont f(QString::fromUtf16(Family));
+    f.setPointSizeF(points);
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    f.setStyleHint(QFont::Monospace);
+    return f;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "RuntimeError.h"
+
+#include <QWidget>
+
+#include <optional>
+
+// A top-level sizable window with a pixel scale unit and the classic window properties. Every
+// toolkit event reaches its handler through dispatch(): an error raised inside a handler ends
+// that handler there, whatever it wrote stays written, and the program goes on silently.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum State { Normal = 0, Minimized = 1, Maximized = 2 };
+
+    explicit Form(QWidget *parent = nullptr);
+
+    // Raises Load, then shows the window with the focus on the first control in tab order.
+    void open();
+
+    int formState() const;
+    float outerWidthTwips() const;
+    float outerHeightTwips() const;
+    // May run the resize handler nested, before it returns.
+    void setOuterHeightTwips(float twips);
+    float scaleWidth() const { return static_cast<float>(width()); }
+    float scaleHeight() const { return static_cast<float>(height()); }
+    float twipsPerPixel() const;
+
+    // The end-of-program operation: no further handler of the window runs.
+    void endProgram();
+
+    // The code of the error that last ended a dispatched handler, if any.
+    std::optional<RuntimeError::Code> lastError() const { return m_lastError; }
+
+    template<typename Handler> void dispatch(Handler &&handler) noexcept
+    {
+        try {
+            handler();
+        } catch (const RuntimeError &error) {
+            m_lastError = error.code();
+        }
+    }
+
+protected:
+    // Connects a control's event to a handler through the dispatch point.
+    template<typename Sender, typename Signal, typename Handler>
+    void onEvent(Sender *sender, Signal signal, Handler handler)
+    {
+        connect(sender, signal, this,
+            [this, handler](auto... args) { dispatch([&] { handler(args...); }); });
+    }
+
+    virtual void Form_Load() { }
+    virtual void Form_Resize() { }
+
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::optional<RuntimeError::Code> m_lastError;
+    bool m_ended = false;
+};

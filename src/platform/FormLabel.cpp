@@ -1,0 +1,111 @@
+#include "FormLabel.h"
+
+#include "Palette.h"
+#include "RuntimeError.h"
+
+#include <cmath>
+
+namespace {
+
+void requireFinite(float value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid property value");
+}
+
+int toPixels(float value)
+{
+    // Keeps absurd values inside what a widget can hold instead of overflowing an int.
+    return static_cast<int>(std::lround(std::clamp(value, -1.0e7F, 1.0e7F)));
+}
+
+} // namespace
+
+FormLabel::FormLabel(QWidget *parent) : QLabel(parent)
+{
+    // Captions can hold typed text: never interpret it as markup.
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_fontSize = static_cast<float>(font().pointSizeF());
+}
+
+void FormLabel::setCaption(const QString &caption)
+{
+    if (caption != text())
+        setText(caption);
+}
+
+void FormLabel::setForeColor(quint32 bgr)
+{
+    if (bgr == m_foreColor && testAttribute(Qt::WA_SetPalette))
+        return;
+    m_foreColor = bgr;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, Palette::toQColor(bgr));
+    setPalette(p);
+}
+
+void FormLabel::setLeftPx(float value)
+{
+    requireFinite(value);
+    m_left = value;
+    realiseGeometry();
+}
+
+void FormLabel::setTopPx(float value)
+{
+    requireFinite(value);
+    m_top = value;
+    realiseGeometry();
+}
+
+void FormLabel::setWidthPx(float value)
+{
+    requireFinite(value);
+    if (value < 0)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid property value");
+    m_width = value;
+    realiseGeometry();
+}
+
+void FormLabel::setHeightPx(float value)
+{
+    requireFinite(value);
+    if (value < 0)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid property value");
+    m_height = value;
+    realiseGeometry();
+}
+
+void FormLabel::setGeometryPx(float left, float top, float width, float height)
+{
+    requireFinite(left);
+    requireFinite(top);
+    requireFinite(width);
+    requireFinite(height);
+    m_left = left;
+    m_top = top;
+    m_width = std::max(width, 0.0F);
+    m_height = std::max(height, 0.0F);
+    realiseGeometry();
+}
+
+void FormLabel::setFontSize(float points)
+{
+    if (!std::isfinite(points) || points <= 0 || points > MaxFontSize)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid font size");
+    m_fontSize = points;
+    if (font().pointSizeF() == static_cast<qreal>(points))
+        return;
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+}
+
+void FormLabel::realiseGeometry()
+{
+    const QRect target(toPixels(m_left), toPixels(m_top), toPixels(m_width), toPixels(m_height));
+    if (target != geometry())
+        setGeometry(target);
+}

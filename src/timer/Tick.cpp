@@ -1,0 +1,60 @@
+// The tick of Timer1: turns the clock into the big digits five times a second.
+
+#include "window/frmSarvelTimer.h"
+
+#include "platform/FormLabel.h"
+#include "platform/IntervalTimer.h"
+#include "platform/NumberFormat.h"
+#include "platform/OptionArray.h"
+#include "timer/CountDigits.h"
+
+#include <algorithm>
+#include <limits>
+
+void frmSarvelTimer::Timer1_Timer()
+{
+    SarvelTimeNow = clock().now();
+
+    if (Option1->isSelected(2)) {
+        // The time of day changes its digits once a second, not on every tick.
+        const int second = SarvelTimeNow.second();
+        if (second != SarvelMinute) {
+            lblTime[0]->setCaption(
+                NumberFormat::spacePadded(NumberFormat::digits(SarvelTimeNow.hour())));
+            lblTime[1]->setCaption(
+                NumberFormat::zeroPadded(NumberFormat::digits(SarvelTimeNow.minute())));
+        }
+        SarvelMinute = static_cast<qint16>(second);
+        return;
+    }
+
+    // The clock is read again for the time-up test.
+    if (SarvelTimeEnd <= clock().now()) {
+        Timer1->setEnabled(false);
+        lblTime[4]->setVisible(true);
+        lblTime[3]->setVisible(false);
+        lblTime[2]->setVisible(false);
+        lblTime[1]->setVisible(false);
+        lblTime[4]->setCaption(QStringLiteral("時間です"));
+        Timer2->setInterval(500);
+        Timer2->setEnabled(true);
+        return;
+    }
+
+    const qint64 count = Option1->isSelected(0) ? SarvelTimeStart.secondsTo(SarvelTimeNow)
+                                                : SarvelTimeNow.secondsTo(SarvelTimeEnd);
+    // The field is 16 bits wide; the digits come from the exact count, so a period longer than
+    // nine hours still counts correctly.
+    SarvelSecond = static_cast<qint16>(std::clamp<qint64>(
+        count, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
+    const CountDigits digits = CountDigits::fromCount(count);
+    if (digits.minuteUnitShown) {
+        lblTime[2]->setVisible(true);
+        lblTime[0]->setCaption(digits.left);
+        lblTime[1]->setCaption(digits.right);
+    } else {
+        lblTime[0]->setCaption(QString());
+        lblTime[2]->setVisible(false);
+        lblTime[1]->setCaption(digits.right);
+    }
+}

@@ -1,0 +1,49 @@
+// Start, Stop and Quit: the three command buttons.
+
+#include "window/frmSarvelTimer.h"
+
+#include "platform/FormComboBox.h"
+#include "platform/FormLabel.h"
+#include "platform/IntervalTimer.h"
+#include "platform/OptionArray.h"
+#include "platform/Palette.h"
+#include "timer/SetDuration.h"
+
+void frmSarvelTimer::cmdStart_Click()
+{
+    // A count whose end would fall outside the date range starts nothing and changes nothing,
+    // so it is checked before the first write. The clock reading is the one that starts the
+    // period.
+    const DateValue now = clock().now();
+    const auto duration = SetDuration::fromTexts(Combo1->text(), Combo2->text());
+    if (!duration || !duration->fitsAfter(now))
+        return;
+
+    Timer2->setEnabled(false);
+    lblTime[4]->setVisible(false);
+    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    SarvelTimeStart = now;
+    SarvelTimeNow = SarvelTimeStart;
+    SarvelTimeEnd = SarvelTimeStart.addSeconds(duration->minuteSeconds);
+    SarvelTimeEnd = SarvelTimeEnd.addSeconds(duration->seconds);
+    if (Option1->isSelected(2))
+        Option1->select(1); // runs the option click nested, before the captions below
+    lblTime[2]->setCaption(QStringLiteral("分"));
+    lblTime[3]->setCaption(QStringLiteral("秒"));
+    lblTime[3]->setVisible(true);
+    lblTime[1]->setVisible(true);
+    Timer1->setInterval(200);
+    Timer1->setEnabled(true);
+}
+
+void frmSarvelTimer::cmdStop_Click()
+{
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+}
+
+void frmSarvelTimer::cmdEnd_Click()
+{
+    endProgram();
+}

@@ -1,0 +1,138 @@
+#include "frmSarvelTimer.h"
+
+#include "platform/DesignFont.h"
+#include "platform/FormButton.h"
+#include "platform/FormComboBox.h"
+#include "platform/FormLabel.h"
+#include "platform/IntervalTimer.h"
+#include "platform/OptionArray.h"
+
+#include <QRadioButton>
+
+namespace {
+
+// The design is in twips, 15 to the pixel at 96 dots per inch.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+QRect designRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+} // namespace
+
+frmSarvelTimer::frmSarvelTimer(QWidget *parent) : Form(parent)
+{
+    setObjectName(QStringLiteral("frmSarvelTimer"));
+    setWindowTitle(QStringLiteral("Sarvel用タイマー"));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    setAutoFillBackground(true);
+    resize(px(8910), px(4110));
+
+    createControls();
+    wireEvents();
+}
+
+frmSarvelTimer::~frmSarvelTimer() = default;
+
+void frmSarvelTimer::createControls()
+{
+    // Created in tab-index order, so that the focus chain is the designed tab order and the
+    // first control that takes the focus is the quit button.
+    const auto label
+        = [this](const char *name, const QString &caption, QRect rect, qreal points, bool bold) {
+              auto *l = new FormLabel(this);
+              l->setObjectName(QLatin1String(name));
+              l->setCaption(caption);
+              l->setFont(DesignFont::font(points, bold));
+              l->setFontSize(static_cast<float>(points));
+              l->setGeometryPx(static_cast<float>(rect.x()), static_cast<float>(rect.y()),
+                  static_cast<float>(rect.width()), static_cast<float>(rect.height()));
+              return l;
+          };
+    const auto button = [this](const char *name, const QString &caption, QRect rect) {
+        auto *b = new FormButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setFont(DesignFont::font(9.75, false));
+        b->setGeometry(rect);
+        return b;
+    };
+    const auto option = [this](int index, const QString &caption, QRect rect) {
+        auto *o = new QRadioButton(caption, this);
+        o->setObjectName(QStringLiteral("Option1(%1)").arg(index));
+        o->setFont(DesignFont::font(9, false));
+        o->setGeometry(rect);
+        Option1->append(o);
+    };
+    const auto combo = [this](const char *name, const QString &text, QRect rect) {
+        auto *c = new FormComboBox(this);
+        c->setObjectName(QLatin1String(name));
+        c->setFont(DesignFont::font(12, true));
+        c->setGeometry(rect);
+        c->setText(text);
+        return c;
+    };
+    const auto timer = [this](const char *name) {
+        auto *t = new IntervalTimer(this);
+        t->setObjectName(QLatin1String(name));
+        t->setEnabled(true);
+        return t;
+    };
+
+    lblTime[0] = label("lblTime(0)", QString(), designRect(120, 840, 8655, 2295), 99.75, true);
+    cmdEnd = button("cmdEnd", QStringLiteral("終了"), designRect(7320, 0, 735, 495));
+    cmdStart = button("cmdStart", QStringLiteral("ｽﾀｰﾄ"), designRect(5160, 0, 735, 495));
+    cmdStop = button("cmdStop", QStringLiteral("ｽﾄｯﾌﾟ"), designRect(6240, 0, 735, 495));
+    Option1 = new OptionArray(this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    option(0, QStringLiteral("経過時間の表示"), designRect(3000, 0, 1935, 180));
+    option(1, QStringLiteral("残り時間の表示"), designRect(3000, 240, 2055, 180));
+    option(2, QStringLiteral("現在の時刻"), designRect(3000, 480, 2055, 180));
+    Option1->select(2);
+    Label1 = label("Label1", QStringLiteral("設定時間"), designRect(120, 120, 495, 375), 9, false);
+    Label2 = label("Label2", QStringLiteral("分"), designRect(1440, 240, 375, 255), 9, false);
+    Label3 = label("Label3", QStringLiteral("秒"), designRect(2520, 240, 375, 255), 9, false);
+    Combo1 = combo("Combo1", QStringLiteral("3"), designRect(600, 120, 735, 360));
+    Combo2 = combo("Combo2", QStringLiteral("0"), designRect(1680, 120, 735, 360));
+    lblTime[1] = label("lblTime(1)", QString(), designRect(4800, 840, 2415, 2535), 99.75, true);
+    lblTime[2] = label(
+        "lblTime(2)", QStringLiteral("分"), designRect(3600, 2040, 1215, 1215), 50.25, true);
+    lblTime[3]
+        = label("lblTime(3)", QStringLiteral("秒"), designRect(7320, 2040, 1455, 1215), 48, true);
+    lblTime[4] = label("lblTime(4)", QString(), designRect(120, 840, 8655, 2295), 99.75, true);
+    lblTime[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // Both timers are enabled as designed, with no interval: nothing ticks until the program
+    // sets one.
+    Timer1 = timer("Timer1");
+    Timer2 = timer("Timer2");
+
+    // Screen readers name a label by its text and a button by its caption; these say what the
+    // captionless controls are.
+    Combo1->setAccessibleDescription(QStringLiteral("設定時間の分"));
+    Combo2->setAccessibleDescription(QStringLiteral("設定時間の秒"));
+    lblTime[0]->setAccessibleDescription(QStringLiteral("左の数字"));
+    lblTime[1]->setAccessibleDescription(QStringLiteral("右の数字"));
+    lblTime[2]->setAccessibleDescription(QStringLiteral("左の単位"));
+    lblTime[3]->setAccessibleDescription(QStringLiteral("右の単位"));
+    lblTime[4]->setAccessibleDescription(QStringLiteral("時間切れのお知らせ"));
+}
+
+void frmSarvelTimer::wireEvents()
+{
+    onEvent(cmdStart, &FormButton::click, [this] { cmdStart_Click(); });
+    onEvent(cmdStop, &FormButton::click, [this] { cmdStop_Click(); });
+    onEvent(cmdEnd, &FormButton::click, [this] { cmdEnd_Click(); });
+    onEvent(Combo1, &FormComboBox::click, [this] { Combo1_Click(); });
+    onEvent(Combo2, &FormComboBox::click, [this] { Combo2_Click(); });
+    onEvent(Combo1, &FormComboBox::gotFocus, [this] { Combo1_GotFocus(); });
+    onEvent(Combo2, &FormComboBox::gotFocus, [this] { Combo2_GotFocus(); });
+    onEvent(Option1, &OptionArray::click, [this](int index) { Option1_Click(index); });
+    onEvent(Timer1, &IntervalTimer::timer, [this] { Timer1_Timer(); });
+    onEvent(Timer2, &IntervalTimer::timer, [this] { Timer2_Timer(); });
+}

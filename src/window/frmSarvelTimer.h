@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/DateValue.h"
+#include "platform/Form.h"
+
+#include <array>
+
+class FormButton;
+class FormComboBox;
+class FormLabel;
+class IntervalTimer;
+class OptionArray;
+
+// The timer's one window: its controls, its public timing fields and its event handlers. The
+// handlers are defined beside the behaviour they belong to: the timing commands, the tick, the
+// alert and the set-duration display under timer/, start-up, layout and settings here.
+class frmSarvelTimer : public Form {
+    Q_OBJECT
+public:
+    explicit frmSarvelTimer(QWidget *parent = nullptr);
+    ~frmSarvelTimer() override;
+
+    // Public fields, in declaration order. All start at zero.
+    DateValue SarvelTime; // declared only; nothing reads or writes it
+    DateValue SarvelTimeNow; // the latest tick
+    DateValue SarvelTimeStart;
+    DateValue SarvelTimeEnd;
+    qint16 SarvelMinute = 0; // despite the name, the second of the clock at the latest tick
+    qint16 SarvelSecond = 0; // the count last shown, clamped to 16 bits
+    float FontEnlage = 0; // client pixels per point of the big digits
+
+    Clock &clock() { return m_clock; }
+
+    // Controls, by their designer names.
+    FormLabel *Label1;
+    FormComboBox *Combo1;
+    FormLabel *Label2;
+    FormComboBox *Combo2;
+    FormLabel *Label3;
+    OptionArray *Option1;
+    FormButton *cmdStart;
+    FormButton *cmdStop;
+    FormButton *cmdEnd;
+    std::array<FormLabel *, 5> lblTime;
+    IntervalTimer *Timer1;
+    IntervalTimer *Timer2;
+
+    // Event handlers, as the toolkit raises them through the dispatch point. Public so that
+    // tests can raise them directly, which lets errors propagate instead.
+    void cmdStart_Click();
+    void cmdStop_Click();
+    void cmdEnd_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Option1_Click(int index);
+    void Combo1_GotFocus();
+    void Combo2_GotFocus();
+    void Combo1_Click();
+    void Combo2_Click();
+    void Form_Load() override;
+    void Form_Resize() override;
+
+private:
+    void createControls();
+    void wireEvents();
+
+    Clock m_clock;
+};
