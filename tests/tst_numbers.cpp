@@ -2,7 +2,7 @@
 
 #include "platform/NumberFormat.h"
 #include "platform/NumberReading.h"
-#include "timer/CountDigits.h"
+#include "timer/DurationDigits.h"
 
 #include <cmath>
 #include <limits>
@@ -17,8 +17,8 @@ private slots:
     void numberToText();
     void padded_data();
     void padded();
-    void countDigits_data();
-    void countDigits();
+    void durationDigits_data();
+    void durationDigits();
 };
 
 void NumbersTest::leadingNumber_data()
@@ -148,7 +148,7 @@ void NumbersTest::padded()
     QCOMPARE(NumberFormat::wideSpacePadded(text), wide);
 }
 
-void NumbersTest::countDigits_data()
+void NumbersTest::durationDigits_data()
 {
     QTest::addColumn<qint64>("count");
     QTest::addColumn<QString>("left");
@@ -172,10 +172,10 @@ void NumbersTest::countDigits_data()
                                               << "-5" << false;
 }
 
-void NumbersTest::countDigits()
+void NumbersTest::durationDigits()
 {
     QFETCH(qint64, count);
-    const CountDigits digits = CountDigits::fromCount(count);
+    const DurationDigits digits = DurationDigits::fromCount(count);
     QTEST(digits.left, "left");
     QTEST(digits.right, "right");
     QTEST(digits.minuteUnitShown, "minuteUnit");

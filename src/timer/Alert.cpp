@@ -2,4 +2,10 @@
 
 #include "window/frmSarvelTimer.h"
 
-void frmSarvelTimer::Timer2_Timer() { }
+#include "platform/FormLabel.h"
+#include "platform/Palette.h"
+
+void frmSarvelTimer::Timer2_Timer()
+{
+    lblTime[4]->setForeColor(Palette::entry(m_alertCycle.advance()));
+}

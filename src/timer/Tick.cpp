@@ -6,7 +6,7 @@
 #include "platform/IntervalTimer.h"
 #include "platform/NumberFormat.h"
 #include "platform/OptionArray.h"
-#include "timer/CountDigits.h"
+#include "timer/DurationDigits.h"
 
 #include <algorithm>
 #include <limits>
@@ -47,7 +47,7 @@ void frmSarvelTimer::Timer1_Timer()
     // nine hours still counts correctly.
     SarvelSecond = static_cast<qint16>(std::clamp<qint64>(
         count, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
-    const CountDigits digits = CountDigits::fromCount(count);
+    const DurationDigits digits = DurationDigits::fromCount(count);
     if (digits.minuteUnitShown) {
         lblTime[2]->setVisible(true);
         lblTime[0]->setCaption(digits.left);

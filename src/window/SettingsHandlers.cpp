@@ -2,15 +2,68 @@
 
 #include "window/frmSarvelTimer.h"
 
+#include "platform/FormComboBox.h"
+#include "platform/FormLabel.h"
+#include "platform/IntervalTimer.h"
+#include "platform/Palette.h"
+#include "window/DurationCorrection.h"
+
+namespace {
+
+// The largest minutes and seconds a pick leaves in the lists. Minutes go to 60, not 59.
+constexpr int MinutesLimit = 60;
+constexpr int SecondsLimit = 59;
+
+} // namespace
+
 void frmSarvelTimer::Option1_Click(int index)
 {
-    Q_UNUSED(index);
+    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    lblTime[4]->setVisible(false);
+    if (index == 2) {
+        lblTime[2]->setCaption(QStringLiteral("時"));
+        lblTime[3]->setCaption(QStringLiteral("分"));
+        lblTime[3]->setVisible(true);
+        lblTime[2]->setVisible(true);
+        lblTime[1]->setVisible(true);
+        Timer1->setInterval(200);
+        Timer1->setEnabled(true);
+        return;
+    }
+    // An end on the current second counts as run out.
+    if (SarvelTimeEnd <= clock().now()) {
+        ShowSetting();
+    } else {
+        lblTime[2]->setCaption(QStringLiteral("分"));
+        lblTime[3]->setCaption(QStringLiteral("秒"));
+    }
 }
 
-void frmSarvelTimer::Combo1_GotFocus() { }
+void frmSarvelTimer::Combo1_GotFocus()
+{
+    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    ShowSetting();
+}
 
-void frmSarvelTimer::Combo2_GotFocus() { }
+void frmSarvelTimer::Combo2_GotFocus()
+{
+    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    ShowSetting();
+}
 
-void frmSarvelTimer::Combo1_Click() { }
+void frmSarvelTimer::Combo1_Click()
+{
+    correctListText(Combo1, MinutesLimit);
+    ShowSetting();
+}
 
-void frmSarvelTimer::Combo2_Click() { }
+void frmSarvelTimer::Combo2_Click()
+{
+    correctListText(Combo2, SecondsLimit);
+    ShowSetting();
+}
+
+void frmSarvelTimer::correctListText(FormComboBox *list, int upperLimit)
+{
+    list->setText(DurationCorrection::corrected(list->text(), upperLimit));
+}

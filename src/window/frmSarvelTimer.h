@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/DateValue.h"
 #include "platform/Form.h"
+#include "timer/AlertCycle.h"
 
 #include <array>
 
@@ -62,8 +63,11 @@ public:
     void Form_Resize() override;
 
 private:
+    void ShowSetting();
+    void correctListText(FormComboBox *list, int upperLimit);
     void createControls();
     void wireEvents();
 
     Clock m_clock;
+    AlertCycle m_alertCycle;
 };
