@@ -52,11 +52,27 @@ void Form::setOuterHeightTwips(float twips)
 {
     if (!std::isfinite(twips) || twips < 0)
         throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid height");
-    const int frame = frameGeometry().height() - height();
+    const QSize outer = frameGeometry().size();
+    if (m_refusals >= 2 && outer == m_refusedSize)
+        return;
+    const int frame = outer.height() - height();
     const double outerPixels = std::min(static_cast<double>(twips) / twipsPerPixel(), 1.0e6);
     const int client = std::max(0, static_cast<int>(std::lround(outerPixels)) - frame);
-    if (client != height())
-        resize(width(), client);
+    if (client == height())
+        return;
+    m_heightWrite = QSize(outer.width(), client + frame);
+    resize(width(), client);
+}
+
+void Form::noteHeightOutcome()
+{
+    if (!m_heightWrite.isValid())
+        return;
+    const QSize outer = frameGeometry().size();
+    if (outer.width() != m_heightWrite.width() || outer.height() == m_heightWrite.height())
+        return;
+    m_refusals = outer == m_refusedSize ? m_refusals + 1 : 1;
+    m_refusedSize = outer;
 }
 
 void Form::endProgram()
@@ -69,7 +85,17 @@ void Form::endProgram()
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    noteHeightOutcome();
     if (!m_ended)
+        dispatch([this] { Form_Resize(); });
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Restoring from minimised brings no resize event, and maximising brings its resize late
+    // or, without a window manager, never: a change of state is a resize too.
+    if (event->type() == QEvent::WindowStateChange && !m_ended)
         dispatch([this] { Form_Resize(); });
 }
 

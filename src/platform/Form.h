@@ -22,7 +22,9 @@ public:
     int formState() const;
     float outerWidthTwips() const;
     float outerHeightTwips() const;
-    // May run the resize handler nested, before it returns.
+    // May run the resize handler nested, before it returns. Writing the current height does
+    // nothing. When the window system twice gives back another height than the one written for
+    // the same width, that height is accepted and not fought over again.
     void setOuterHeightTwips(float twips);
     float scaleWidth() const { return static_cast<float>(width()); }
     float scaleHeight() const { return static_cast<float>(height()); }
@@ -56,9 +58,17 @@ protected:
     virtual void Form_Resize() { }
 
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void noteHeightOutcome();
+
     std::optional<RuntimeError::Code> m_lastError;
     bool m_ended = false;
+    // The outer size last asked for by a height write, and an outer size the window system
+    // gave back instead, with how often in a row it did.
+    QSize m_heightWrite;
+    QSize m_refusedSize;
+    int m_refusals = 0;
 };

@@ -2,4 +2,27 @@
 
 #include "window/frmSarvelTimer.h"
 
-void frmSarvelTimer::Form_Load() { }
+#include "platform/FormComboBox.h"
+#include "platform/IntervalTimer.h"
+#include "platform/OptionArray.h"
+
+void frmSarvelTimer::Form_Load()
+{
+    FontEnlage = 4.0F; // before the layout below divides by it
+    // Three separate readings: the end is never earlier than the others, so switching to a
+    // counting mode before any Start finds the period run out.
+    SarvelTimeStart = clock().now();
+    SarvelTimeNow = clock().now();
+    SarvelTimeEnd = clock().now();
+    Timer1->setInterval(200);
+    Timer1->setEnabled(true);
+    for (const char *item : { "0", "1", "2", "3", "4", "5", "10", "15", "20", "30", "45" })
+        Combo1->addItem(QLatin1String(item));
+    for (const char *item : { "0", "10", "20", "30", "40", "50" })
+        Combo2->addItem(QLatin1String(item));
+    Combo1->setText(QStringLiteral("3"));
+    Combo2->setText(QStringLiteral("0"));
+    Form_Resize();
+    Option1->select(2);
+    Option1_Click(2);
+}
