@@ -51,7 +51,7 @@ protected:
     void onEvent(Sender *sender, Signal signal, Handler handler)
     {
         connect(sender, signal, this,
-            [this, handler](auto... args) { dispatch([&] { handler(args...); }); });
+            [this, handler](auto... args) { this->dispatch([&] { handler(args...); }); });
     }
 
     virtual void Form_Load() { }
