@@ -1,0 +1,132 @@
+// Benchmarks of the tick, the layout and start-up, on the offscreen platform. Run them with
+// scripts/bench; add -callgrind for instruction counts instead of time.
+
+#include "../tests/TestSupport.h"
+
+#include "platform/FormComboBox.h"
+#include "platform/FormLabel.h"
+#include "platform/IntervalTimer.h"
+#include "platform/OptionArray.h"
+
+#include <QBackingStore>
+
+class TimerBenchmark : public QObject {
+    Q_OBJECT
+private slots:
+    void tick_data();
+    void tick();
+    void tickWithRepaint_data();
+    void tickWithRepaint();
+    void resize_data();
+    void resize();
+    void startUp();
+
+private:
+    // Prepares a window in the given mode; the returned clock step makes each tick show
+    // something new (1) or nothing new (0).
+    void prepare(const QString &mode);
+    static void flushPaint();
+
+    FakeClock clock;
+    std::unique_ptr<frmSarvelTimer> w;
+};
+
+void TimerBenchmark::prepare(const QString &mode)
+{
+    clock = FakeClock();
+    w = openWindow(clock);
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    if (mode != QStringLiteral("time of day")) {
+        w->Option1->select(1);
+        w->Combo1->setText(QStringLiteral("600"));
+        w->cmdStart_Click();
+    } else {
+        w->Option1->select(2);
+    }
+    w->Timer1->fire();
+    flushPaint();
+}
+
+void TimerBenchmark::flushPaint()
+{
+    // Delivers the pending update request: the repaint that a tick caused.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents();
+}
+
+void TimerBenchmark::tick_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("step");
+    QTest::newRow("counting, no visible change") << "counting" << 0;
+    QTest::newRow("counting, second boundary") << "counting" << 1;
+    QTest::newRow("time of day, no visible change") << "time of day" << 0;
+    QTest::newRow("time of day, second boundary") << "time of day" << 1;
+}
+
+void TimerBenchmark::tick()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, step);
+    prepare(mode);
+    QBENCHMARK
+    {
+        clock.advance(step);
+        w->Timer1_Timer();
+    }
+}
+
+void TimerBenchmark::tickWithRepaint_data()
+{
+    tick_data();
+}
+
+void TimerBenchmark::tickWithRepaint()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, step);
+    prepare(mode);
+    QBENCHMARK
+    {
+        clock.advance(step);
+        w->Timer1->fire();
+        flushPaint();
+    }
+}
+
+void TimerBenchmark::resize_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("594 x 274") << QSize(594, 274);
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+    QTest::newRow("3840 x 2160") << QSize(3840, 2160);
+}
+
+void TimerBenchmark::resize()
+{
+    QFETCH(QSize, client);
+    prepare(QStringLiteral("time of day"));
+    w->resize(client);
+    flushPaint();
+    bool wider = false;
+    QBENCHMARK
+    {
+        // Alternate by one pixel, so that every iteration is a real resize with a full pass.
+        wider = !wider;
+        w->resize(client.width() + (wider ? 1 : 0), client.height());
+        flushPaint();
+    }
+}
+
+void TimerBenchmark::startUp()
+{
+    QBENCHMARK
+    {
+        frmSarvelTimer window;
+        window.open();
+        window.repaint();
+    }
+}
+
+MOVARC_TEST_MAIN(TimerBenchmark)
+#include "bench_timer.moc"
