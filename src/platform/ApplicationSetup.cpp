@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 
 #include "DesignFont.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,7 +21,8 @@ void ApplicationSetup::configure(QApplication &app)
 {
     initResources();
     QApplication::setApplicationName(QStringLiteral("Movarc"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(MOVARC_DISPLAY_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(MOVARC_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/movarc/movarc.png")));
     DesignFont::installSubstitutes();
     Q_UNUSED(app);

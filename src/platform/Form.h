@@ -43,6 +43,7 @@ public:
         } catch (const RuntimeError &error) {
             m_lastError = error.code();
         }
+        afterEvent();
     }
 
 protected:
@@ -56,6 +57,8 @@ protected:
 
     virtual void Form_Load() { }
     virtual void Form_Resize() { }
+    // Runs after every dispatched handler, whether it ended normally or by an error.
+    virtual void afterEvent() noexcept { }
 
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;

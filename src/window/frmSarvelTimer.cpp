@@ -6,7 +6,9 @@
 #include "platform/FormLabel.h"
 #include "platform/IntervalTimer.h"
 #include "platform/OptionArray.h"
+#include "window/DisplayDescription.h"
 
+#include <QAccessible>
 #include <QRadioButton>
 
 namespace {
@@ -135,4 +137,21 @@ void frmSarvelTimer::wireEvents()
     onEvent(Option1, &OptionArray::click, [this](int index) { Option1_Click(index); });
     onEvent(Timer1, &IntervalTimer::timer, [this] { Timer1_Timer(); });
     onEvent(Timer2, &IntervalTimer::timer, [this] { Timer2_Timer(); });
+}
+
+void frmSarvelTimer::afterEvent() noexcept
+{
+    // Screen readers hear the display as a whole; only a change is announced.
+    using DisplayDescription::Mode;
+    const Mode mode = Option1->isSelected(2) ? Mode::TimeOfDay
+        : Option1->isSelected(0)             ? Mode::Elapsed
+                                             : Mode::Remaining;
+    const QString description = DisplayDescription::describe(
+        mode, lblTime[0]->caption(), lblTime[1]->caption(), !lblTime[4]->isHidden());
+    if (description == accessibleDescription())
+        return;
+    setAccessibleDescription(description);
+    // Qt 6.4 stores the new description without telling assistive tools.
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }

@@ -62,6 +62,9 @@ public:
     void Form_Load() override;
     void Form_Resize() override;
 
+protected:
+    void afterEvent() noexcept override;
+
 private:
     void ShowSetting();
     void correctListText(FormComboBox *list, int upperLimit);
