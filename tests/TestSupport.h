@@ -2,6 +2,7 @@
 
 #include "platform/ApplicationSetup.h"
 #include "platform/DateValue.h"
+#include "platform/FormComboBox.h"
 #include "window/frmSarvelTimer.h"
 
 #include <QApplication>
@@ -44,6 +45,14 @@ struct FakeClock {
     }
     void advance(qint64 seconds) { now = now.addSeconds(seconds); }
 };
+
+// Types the duration into the two lists and presses Start, as the handler runs it.
+inline void startPeriod(frmSarvelTimer &window, const QString &minutes, const QString &seconds)
+{
+    window.Combo1->setEditText(minutes);
+    window.Combo2->setEditText(seconds);
+    window.cmdStart_Click();
+}
 
 // The window as the program opens it, on a fake clock.
 inline std::unique_ptr<frmSarvelTimer> openWindow(FakeClock &clock)

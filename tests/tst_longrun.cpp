@@ -44,9 +44,7 @@ void LongRunTest::cleanup()
 void LongRunTest::start(const QString &minutes, const QString &seconds)
 {
     w->Option1->select(1);
-    w->Combo1->setText(minutes);
-    w->Combo2->setText(seconds);
-    w->cmdStart_Click();
+    startPeriod(*w, minutes, seconds);
 }
 
 void LongRunTest::ticks(int n)

@@ -52,9 +52,7 @@ void SettingsTest::cleanup()
 
 void SettingsTest::start(const QString &minutes, const QString &seconds)
 {
-    w->Combo1->setText(minutes);
-    w->Combo2->setText(seconds);
-    w->cmdStart_Click();
+    startPeriod(*w, minutes, seconds);
 }
 
 // The digits and units as a person sees them: hidden labels left out.

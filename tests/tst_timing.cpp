@@ -56,9 +56,7 @@ void TimingTest::cleanup()
 
 void TimingTest::start(const QString &minutes, const QString &seconds)
 {
-    w->Combo1->setText(minutes);
-    w->Combo2->setText(seconds);
-    w->cmdStart_Click();
+    startPeriod(*w, minutes, seconds);
 }
 
 QString TimingTest::tick()

@@ -13,6 +13,13 @@ void requireFinite(float value)
         throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid property value");
 }
 
+void requireSize(float value)
+{
+    requireFinite(value);
+    if (value < 0)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid property value");
+}
+
 int toPixels(float value)
 {
     // Keeps absurd values inside what a widget can hold instead of overflowing an int.
@@ -62,18 +69,14 @@ void FormLabel::setTopPx(float value)
 
 void FormLabel::setWidthPx(float value)
 {
-    requireFinite(value);
-    if (value < 0)
-        throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid property value");
+    requireSize(value);
     m_width = value;
     realiseGeometry();
 }
 
 void FormLabel::setHeightPx(float value)
 {
-    requireFinite(value);
-    if (value < 0)
-        throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid property value");
+    requireSize(value);
     m_height = value;
     realiseGeometry();
 }
@@ -82,12 +85,12 @@ void FormLabel::setGeometryPx(float left, float top, float width, float height)
 {
     requireFinite(left);
     requireFinite(top);
-    requireFinite(width);
-    requireFinite(height);
+    requireSize(width);
+    requireSize(height);
     m_left = left;
     m_top = top;
-    m_width = std::max(width, 0.0F);
-    m_height = std::max(height, 0.0F);
+    m_width = width;
+    m_height = height;
     realiseGeometry();
 }
 
