@@ -21,5 +21,8 @@ QFont DesignFont::font(qreal points, bool bold)
     f.setPointSizeF(points);
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     f.setStyleHint(QFont::Monospace);
+    // The stand-in fonts cover every text the window shows; looking up fallback fonts for
+    // each script and size would cost a third of the start-up time.
+    f.setStyleStrategy(QFont::NoFontMerging);
     return f;
 }
