@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "WindowTestCase.h"
 
 #include "platform/FormButton.h"
 #include "platform/FormComboBox.h"
@@ -10,18 +10,12 @@
 #include <QRadioButton>
 
 // What a screen reader gets: every control reachable and named, and the display in words.
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowTestCase {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void init();
-    void cleanup();
     void displayInWords();
     void everyControlIsReachableAndNamed();
-
-private:
-    FakeClock clock;
-    std::unique_ptr<frmSarvelTimer> w;
 };
 
 void AccessibilityTest::initTestCase()
@@ -29,20 +23,9 @@ void AccessibilityTest::initTestCase()
     QAccessible::setActive(true);
 }
 
-void AccessibilityTest::init()
-{
-    clock = FakeClock();
-    clock.now = at(2026, 12, 6, 9, 5, 30);
-    w = openWindow(clock);
-}
-
-void AccessibilityTest::cleanup()
-{
-    w.reset();
-}
-
 void AccessibilityTest::displayInWords()
 {
+    clock.now = at(2026, 12, 6, 9, 5, 30);
     w->Timer1->fire();
     QCOMPARE(w->accessibleDescription(), QStringLiteral("現在 9時05分"));
     QTest::mouseClick(w->cmdStart, Qt::LeftButton);

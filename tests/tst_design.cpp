@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "WindowTestCase.h"
 
 #include "platform/FormButton.h"
 #include "platform/FormComboBox.h"
@@ -10,11 +10,9 @@
 #include <QRadioButton>
 
 // The window as designed: every control where it belongs, with its name, caption and font.
-class DesignTest : public QObject {
+class DesignTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void window();
     void controls_data();
     void controls();
@@ -23,23 +21,7 @@ private slots:
     void accessibility_data();
     void accessibility();
     void settingLabelWrapsOnTwoLines();
-
-private:
-    FakeClock clock;
-    std::unique_ptr<frmSarvelTimer> w;
 };
-
-void DesignTest::init()
-{
-    clock = FakeClock();
-    w = openWindow(clock);
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-}
-
-void DesignTest::cleanup()
-{
-    w.reset();
-}
 
 void DesignTest::window()
 {

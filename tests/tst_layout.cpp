@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "WindowTestCase.h"
 
 #include "platform/FormComboBox.h"
 #include "platform/FormLabel.h"
@@ -10,11 +10,9 @@
 #include <QSignalSpy>
 
 // Start-up and the proportional layout.
-class LayoutTest : public QObject {
+class LayoutTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void startUpState();
     void startUpReadsTheClockThreeTimes();
@@ -35,22 +33,7 @@ private:
     FormLabel *label(int i) const { return w->lblTime[i]; }
     // The outer size minus the client size: the window system's frame.
     QSize frame() const { return w->frameGeometry().size() - w->size(); }
-
-    FakeClock clock;
-    std::unique_ptr<frmSarvelTimer> w;
 };
-
-void LayoutTest::init()
-{
-    clock = FakeClock();
-    w = openWindow(clock);
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-}
-
-void LayoutTest::cleanup()
-{
-    w.reset();
-}
 
 void LayoutTest::resizeClient(int width, int height)
 {
@@ -176,7 +159,6 @@ void LayoutTest::heightLimit()
     QFETCH(int, resizeEvents);
     const QSize f = frame();
     w->resize(230 - f.width(), 200);
-    QSignalSpy unused(w.get(), &QObject::destroyed);
     int events = 0;
     struct Counter : QObject {
         int *count;

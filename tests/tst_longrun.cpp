@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "WindowTestCase.h"
 
 #include "platform/FormComboBox.h"
 #include "platform/FormLabel.h"
@@ -7,11 +7,9 @@
 #include "timer/DurationDigits.h"
 
 // Hours of running on the fake clock, five ticks to the second as on the real timer.
-class LongRunTest : public QObject {
+class LongRunTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void dayOfTimeAcrossMidnight();
     void sixHundredMinuteCountdown();
     void periodsEndingAtMidnight_data();
@@ -25,21 +23,7 @@ private:
     }
     void start(const QString &minutes, const QString &seconds);
     void ticks(int n = 5);
-
-    FakeClock clock;
-    std::unique_ptr<frmSarvelTimer> w;
 };
-
-void LongRunTest::init()
-{
-    clock = FakeClock();
-    w = openWindow(clock);
-}
-
-void LongRunTest::cleanup()
-{
-    w.reset();
-}
 
 void LongRunTest::start(const QString &minutes, const QString &seconds)
 {

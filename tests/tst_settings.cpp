@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "WindowTestCase.h"
 
 #include "platform/FormComboBox.h"
 #include "platform/FormLabel.h"
@@ -9,11 +9,9 @@
 
 // The alert, the set-duration display and the settings handlers, and how they interlock with a
 // running count.
-class SettingsTest : public QObject {
+class SettingsTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void correction_data();
     void correction();
@@ -34,21 +32,7 @@ private:
     void start(const QString &minutes, const QString &seconds);
     QString shown() const;
     FormLabel *label(int i) const { return w->lblTime[i]; }
-
-    FakeClock clock;
-    std::unique_ptr<frmSarvelTimer> w;
 };
-
-void SettingsTest::init()
-{
-    clock = FakeClock();
-    w = openWindow(clock);
-}
-
-void SettingsTest::cleanup()
-{
-    w.reset();
-}
 
 void SettingsTest::start(const QString &minutes, const QString &seconds)
 {

@@ -1,4 +1,4 @@
-#include "TestSupport.h"
+#include "WindowTestCase.h"
 
 #include "platform/FormButton.h"
 #include "platform/FormComboBox.h"
@@ -8,11 +8,9 @@
 #include "platform/Palette.h"
 
 // Start, Stop and the tick, on a fake clock with the ticks fired by the test.
-class TimingTest : public QObject {
+class TimingTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void startSetsThePeriod_data();
     void startSetsThePeriod();
@@ -38,21 +36,7 @@ private:
     // Fires one tick as the event loop would and returns what the digits show.
     QString tick();
     FormLabel *label(int i) const { return w->lblTime[i]; }
-
-    FakeClock clock;
-    std::unique_ptr<frmSarvelTimer> w;
 };
-
-void TimingTest::init()
-{
-    clock = FakeClock();
-    w = openWindow(clock);
-}
-
-void TimingTest::cleanup()
-{
-    w.reset();
-}
 
 void TimingTest::start(const QString &minutes, const QString &seconds)
 {
