@@ -1,13 +1,13 @@
 #include "DisplayDescription.h"
 
-QString DisplayDescription::describe(
-    Mode mode, const QString &left, const QString &right, bool messageShown)
+QString DisplayDescription::describe(const Shown &shown)
 {
-    if (messageShown)
+    if (shown.messageShown)
         return QStringLiteral("時間です");
-    const QString first = left.trimmed().isEmpty() ? QStringLiteral("0") : left.trimmed();
-    const QString second = right.trimmed();
-    switch (mode) {
+    const QString first
+        = shown.left.trimmed().isEmpty() ? QStringLiteral("0") : shown.left.trimmed();
+    const QString second = shown.right.trimmed();
+    switch (shown.mode) {
     case Mode::TimeOfDay:
         return QStringLiteral("現在 %1時%2分").arg(first, second);
     case Mode::Elapsed:

@@ -6,8 +6,18 @@ namespace DisplayDescription {
 
 enum class Mode { Elapsed, Remaining, TimeOfDay };
 
+// What the display shows, as far as its description depends on it.
+struct Shown {
+    Mode mode = Mode::TimeOfDay;
+    QString left;
+    QString right;
+    bool messageShown = false;
+
+    friend bool operator==(const Shown &, const Shown &) = default;
+};
+
 // The big display in words, for screen readers: "残り 2分59秒", "経過 0分12秒", "現在 9時05分",
 // or "時間です" while the message shows. Built from the digit captions as they stand.
-QString describe(Mode mode, const QString &left, const QString &right, bool messageShown);
+QString describe(const Shown &shown);
 
 } // namespace DisplayDescription

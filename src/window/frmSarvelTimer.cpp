@@ -141,13 +141,17 @@ void frmSarvelTimer::wireEvents()
 
 void frmSarvelTimer::afterEvent() noexcept
 {
-    // Screen readers hear the display as a whole; only a change is announced.
+    // Screen readers hear the display as a whole; only a change is announced. This runs after
+    // every tick, so the words are rebuilt only when what they describe has changed.
     using DisplayDescription::Mode;
-    const Mode mode = Option1->isSelected(2) ? Mode::TimeOfDay
-        : Option1->isSelected(0)             ? Mode::Elapsed
-                                             : Mode::Remaining;
-    const QString description = DisplayDescription::describe(
-        mode, lblTime[0]->caption(), lblTime[1]->caption(), !lblTime[4]->isHidden());
+    DisplayDescription::Shown shown { Option1->isSelected(2) ? Mode::TimeOfDay
+            : Option1->isSelected(0)                         ? Mode::Elapsed
+                                                             : Mode::Remaining,
+        lblTime[0]->caption(), lblTime[1]->caption(), !lblTime[4]->isHidden() };
+    if (shown == m_described)
+        return;
+    const QString description = DisplayDescription::describe(shown);
+    m_described = std::move(shown);
     if (description == accessibleDescription())
         return;
     setAccessibleDescription(description);

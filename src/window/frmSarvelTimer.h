@@ -4,6 +4,7 @@
 #include "platform/DateValue.h"
 #include "platform/Form.h"
 #include "timer/AlertCycle.h"
+#include "window/DisplayDescription.h"
 
 #include <array>
 
@@ -73,4 +74,5 @@ private:
 
     Clock m_clock;
     AlertCycle m_alertCycle;
+    DisplayDescription::Shown m_described; // what the accessible description last described
 };
