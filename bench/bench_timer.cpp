@@ -97,23 +97,30 @@ void TimerBenchmark::tickWithRepaint()
 void TimerBenchmark::resize_data()
 {
     QTest::addColumn<QSize>("client");
-    QTest::newRow("594 x 274") << QSize(594, 274);
-    QTest::newRow("1920 x 1080") << QSize(1920, 1080);
-    QTest::newRow("3840 x 2160") << QSize(3840, 2160);
+    QTest::addColumn<bool>("dragged");
+    for (const QSize client : { QSize(594, 274), QSize(1920, 1080), QSize(3840, 2160) }) {
+        const QByteArray size
+            = QByteArray::number(client.width()) + " x " + QByteArray::number(client.height());
+        QTest::newRow(size + ", +-1 px") << client << false;
+        QTest::newRow(size + ", dragged") << client << true;
+    }
 }
 
 void TimerBenchmark::resize()
 {
     QFETCH(QSize, client);
+    QFETCH(bool, dragged);
     prepare(QStringLiteral("time of day"));
     w->resize(client);
     flushPaint();
-    bool wider = false;
+    int step = 0;
     QBENCHMARK
     {
-        // Alternate by one pixel, so that every iteration is a real resize with a full pass.
-        wider = !wider;
-        w->resize(client.width() + (wider ? 1 : 0), client.height());
+        // Every iteration is a real resize with a full pass: either alternating by one pixel
+        // (two sizes, whose fonts stay cached) or as in a drag, a new width every time.
+        ++step;
+        const int extra = dragged ? step % 400 : step % 2;
+        w->resize(client.width() - extra, client.height());
         flushPaint();
     }
 }

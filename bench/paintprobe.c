@@ -1,9 +1,14 @@
 /* Starts a program under the current X display and reports, in milliseconds since the
- * start, when its first top-level window was mapped and when anything was first drawn into
- * it (X Damage). Usage: paintprobe [-r COUNT WIDTHxHEIGHT] program [args...]
+ * start, when its first top-level window was mapped and when the program first drew into it
+ * (X Damage). The program's window is told from a window manager's frames by _NET_WM_PID:
+ * a frame is mapped and drawn by the window manager, often before the program paints. Each
+ * window's damage is watched from its creation: a damage object made for a window that is
+ * already shown reports the whole window at once, whether anything was drawn or not.
+ * Usage: paintprobe [-r COUNT WIDTHxHEIGHT] program [args...]
  * Prints "map_ms paint_ms pid" and leaves the program running; the caller ends it.
- * With -r it then resizes the window COUNT times, alternating the width by one pixel, and
- * prints on a second line how long each resize took until the window was drawn again. */
+ * With -r it then brings the window to WIDTHxHEIGHT, resizes it COUNT times, alternating the
+ * width by one pixel, and prints on a second line how long each resize took until the program
+ * drew into the window at its new size. */
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -18,6 +23,18 @@ static double now_ms(void)
     struct timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+/* The pid a window says it belongs to, or -1. */
+static long window_pid(xcb_connection_t *c, xcb_atom_t pidAtom, xcb_window_t window)
+{
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, pidAtom, XCB_ATOM_CARDINAL, 0, 1), NULL);
+    long pid = -1;
+    if (reply && reply->format == 32 && xcb_get_property_value_length(reply) == 4)
+        pid = *(const uint32_t *)xcb_get_property_value(reply);
+    free(reply);
+    return pid;
 }
 
 int main(int argc, char **argv)
@@ -47,6 +64,10 @@ int main(int argc, char **argv)
         = xcb_damage_query_version_reply(c, xcb_damage_query_version(c, 1, 1), NULL);
     free(v);
     xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    xcb_intern_atom_reply_t *atom
+        = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 11, "_NET_WM_PID"), NULL);
+    const xcb_atom_t pidAtom = atom ? atom->atom : XCB_NONE;
+    free(atom);
     const uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &rootMask);
     xcb_flush(c);
@@ -60,7 +81,6 @@ int main(int argc, char **argv)
 
     double mapped = -1, painted = -1;
     xcb_window_t client = XCB_NONE;
-    xcb_damage_damage_t clientDamage = XCB_NONE;
     const double deadline = start + 20000;
     while ((mapped < 0 || painted < 0) && now_ms() < deadline) {
         xcb_generic_event_t *e = xcb_poll_for_event(c);
@@ -74,19 +94,19 @@ int main(int argc, char **argv)
             if (!cn->override_redirect && cn->parent == screen->root) {
                 const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
                 xcb_change_window_attributes(c, cn->window, XCB_CW_EVENT_MASK, &mask);
+                /* Every drawing operation is reported, so each resize below needs no reset. */
                 xcb_damage_create(
-                    c, xcb_generate_id(c), cn->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                    c, xcb_generate_id(c), cn->window, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
                 xcb_flush(c);
             }
         } else if (type == XCB_MAP_NOTIFY && mapped < 0) {
-            mapped = now_ms() - start;
-            /* The window shown first is the one to resize; its own damage object makes the
-             * resize timings independent of the others'. */
-            client = ((const xcb_map_notify_event_t *)e)->window;
-            clientDamage = xcb_generate_id(c);
-            xcb_damage_create(c, clientDamage, client, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
-            xcb_flush(c);
-        } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY && painted < 0 && mapped >= 0) {
+            const xcb_window_t window = ((const xcb_map_notify_event_t *)e)->window;
+            if (window_pid(c, pidAtom, window) == pid) {
+                mapped = now_ms() - start;
+                client = window;
+            }
+        } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY && mapped >= 0
+            && ((const xcb_damage_notify_event_t *)e)->drawable == client) {
             painted = now_ms() - start;
         }
         free(e);
@@ -94,11 +114,12 @@ int main(int argc, char **argv)
     printf("%.1f %.1f %d\n", mapped, painted, (int)pid);
     fflush(stdout);
 
-    for (int i = 0; i < resizes && client != XCB_NONE; ++i) {
+    /* Resize number 0 brings the window to the size asked for and is not reported; the
+     * others alternate the width by one pixel, growing and shrinking. */
+    for (int i = 0; i <= resizes && client != XCB_NONE; ++i) {
         usleep(60000); /* let the previous frame settle */
         for (xcb_generic_event_t *e; (e = xcb_poll_for_event(c));)
             free(e);
-        xcb_damage_subtract(c, clientDamage, XCB_NONE, XCB_NONE);
         const uint32_t size[] = { (uint32_t)(resizeWidth + (i % 2)), (uint32_t)resizeHeight };
         const double sent = now_ms();
         xcb_configure_window(c, client, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
@@ -110,12 +131,17 @@ int main(int argc, char **argv)
                 usleep(100);
                 continue;
             }
+            /* Only drawing into the window at its new size counts: on a shrink the server
+             * reports the columns it clips away before the resize takes effect. */
+            const xcb_damage_notify_event_t *d = (const xcb_damage_notify_event_t *)e;
             if ((e->response_type & 0x7f) == damage->first_event + XCB_DAMAGE_NOTIFY
-                && ((const xcb_damage_notify_event_t *)e)->damage == clientDamage)
+                && d->drawable == client && d->geometry.width == size[0]
+                && d->geometry.height == size[1])
                 drawn = now_ms() - sent;
             free(e);
         }
-        printf("%s%.2f", i ? " " : "", drawn);
+        if (i > 0)
+            printf("%s%.2f", i > 1 ? " " : "", drawn);
     }
     if (resizes)
         printf("\n");
