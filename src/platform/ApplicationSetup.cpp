@@ -25,5 +25,9 @@ void ApplicationSetup::configure(QApplication &app)
     QGuiApplication::setDesktopFileName(QStringLiteral(MOVARC_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/movarc/movarc.png")));
     DesignFont::installSubstitutes();
+    // Every control sets its own font, but some lay out text before that (an editable list
+    // creates its field with the default font): with the design's font as the default, the
+    // system's default font and its fallbacks are never looked up.
+    QApplication::setFont(DesignFont::font(9, false));
     Q_UNUSED(app);
 }
