@@ -99,11 +99,14 @@ void FormLabel::setFontSize(float points)
     if (!std::isfinite(points) || points <= 0 || points > MaxFontSize)
         throw RuntimeError(RuntimeError::InvalidPropertyValue, "invalid font size");
     m_fontSize = points;
-    if (font().pointSizeF() == static_cast<qreal>(points))
-        return;
     QFont f = font();
     f.setPointSizeF(points);
-    setFont(f);
+    // Hinting sharpens small text on a coarse pixel grid; at display sizes it changes nothing
+    // visible and costs a hinting pass for every glyph laid out or measured.
+    f.setHintingPreference(
+        points >= UnhintedFontSize ? QFont::PreferNoHinting : QFont::PreferDefaultHinting);
+    if (f != font())
+        setFont(f);
 }
 
 void FormLabel::realiseGeometry()

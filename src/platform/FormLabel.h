@@ -9,6 +9,8 @@ class FormLabel : public QLabel {
 public:
     // Big enough for the digits of a maximised 8K screen (7680 px / 4 px per point).
     static constexpr float MaxFontSize = 1920.0F;
+    // From this size on, text is drawn without hinting.
+    static constexpr float UnhintedFontSize = 24.0F;
 
     explicit FormLabel(QWidget *parent);
 
