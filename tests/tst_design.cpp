@@ -34,6 +34,15 @@ void DesignTest::window()
     const QIcon icon = QApplication::windowIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.availableSizes().value(0), QSize(48, 48));
+    // The window's icon and the one installed for the desktop are the same picture.
+    const QImage shown
+        = icon.pixmap(48, 48).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage installed = QImage(QFINDTESTDATA("../resources/movarc.png"))
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(shown.size(), installed.size());
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            QCOMPARE(shown.pixel(x, y), installed.pixel(x, y));
     QVERIFY(w->findChild<IntervalTimer *>(QStringLiteral("Timer1")));
     QVERIFY(w->findChild<IntervalTimer *>(QStringLiteral("Timer2")));
     QVERIFY(w->findChild<OptionArray *>(QStringLiteral("Option1")));

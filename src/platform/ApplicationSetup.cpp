@@ -5,12 +5,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
-static void initResources()
-{
-    // The resources live in a static library; their initialiser must be referenced by name.
-    Q_INIT_RESOURCE(movarc);
-}
+// The icon in the one image format Qt reads without plugins: a PNG would have Qt probe, and
+// load, every image format plugin before the window can open. resources/movarc.png is the
+// same picture, for the desktop.
+#include "movarc.xpm"
 
 void ApplicationSetup::beforeApplication()
 {
@@ -19,11 +19,10 @@ void ApplicationSetup::beforeApplication()
 
 void ApplicationSetup::configure(QApplication &app)
 {
-    initResources();
     QApplication::setApplicationName(QStringLiteral("Movarc"));
     QApplication::setApplicationVersion(QStringLiteral(MOVARC_DISPLAY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(MOVARC_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/movarc/movarc.png")));
+    QApplication::setWindowIcon(QIcon(QPixmap(movarcIcon)));
     DesignFont::installSubstitutes();
     // Every control sets its own font, but some lay out text before that (an editable list
     // creates its field with the default font): with the design's font as the default, the
