@@ -5,11 +5,14 @@
  * window's damage is watched from its creation: a damage object made for a window that is
  * already shown reports the whole window at once, whether anything was drawn or not.
  * Usage: paintprobe [-r COUNT WIDTHxHEIGHT] program [args...]
- * Prints "map_ms paint_ms pid" and leaves the program running; the caller ends it.
+ * Prints "map_ms paint_ms pid cpu_ms" and leaves the program running; the caller ends it.
+ * cpu_ms is the CPU time the program had used when its first drawing arrived: steadier than
+ * the wall-clock times on a busy machine.
  * With -r it then brings the window to WIDTHxHEIGHT, resizes it COUNT times, alternating the
  * width by one pixel, and prints on a second line how long each resize took until the program
  * drew into the window at its new size. */
 
+#include <dirent.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -23,6 +26,30 @@ static double now_ms(void)
     struct timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+/* CPU time of all threads of a process so far, in milliseconds. */
+static double cpu_ms(pid_t pid)
+{
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/task", (int)pid);
+    DIR *tasks = opendir(path);
+    double total = 0;
+    for (struct dirent *t; tasks && (t = readdir(tasks));) {
+        if (t->d_name[0] == '.')
+            continue;
+        char stat[300];
+        snprintf(stat, sizeof stat, "/proc/%d/task/%s/schedstat", (int)pid, t->d_name);
+        FILE *f = fopen(stat, "r");
+        unsigned long long ns = 0;
+        if (f && fscanf(f, "%llu", &ns) == 1)
+            total += ns / 1e6;
+        if (f)
+            fclose(f);
+    }
+    if (tasks)
+        closedir(tasks);
+    return total;
 }
 
 /* The pid a window says it belongs to, or -1. */
@@ -79,7 +106,7 @@ int main(int argc, char **argv)
         _exit(127);
     }
 
-    double mapped = -1, painted = -1;
+    double mapped = -1, painted = -1, paintedCpu = -1;
     xcb_window_t client = XCB_NONE;
     const double deadline = start + 20000;
     while ((mapped < 0 || painted < 0) && now_ms() < deadline) {
@@ -108,10 +135,11 @@ int main(int argc, char **argv)
         } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY && mapped >= 0
             && ((const xcb_damage_notify_event_t *)e)->drawable == client) {
             painted = now_ms() - start;
+            paintedCpu = cpu_ms(pid);
         }
         free(e);
     }
-    printf("%.1f %.1f %d\n", mapped, painted, (int)pid);
+    printf("%.1f %.1f %d %.1f\n", mapped, painted, (int)pid, paintedCpu);
     fflush(stdout);
 
     /* Resize number 0 brings the window to the size asked for and is not reported; the
