@@ -22,10 +22,8 @@ private slots:
     void startUp();
 
 private:
-    // Prepares a window in the given mode; the returned clock step makes each tick show
-    // something new (1) or nothing new (0).
+    // Opens a window showing the given mode: counting a long period down, or the time of day.
     void prepare(const QString &mode);
-    static void flushPaint();
 
     FakeClock clock;
     std::unique_ptr<frmSarvelTimer> w;
@@ -45,13 +43,6 @@ void TimerBenchmark::prepare(const QString &mode)
     }
     w->Timer1->fire();
     flushPaint();
-}
-
-void TimerBenchmark::flushPaint()
-{
-    // Delivers the pending update request: the repaint that a tick caused.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    QCoreApplication::processEvents();
 }
 
 void TimerBenchmark::tick_data()

@@ -54,6 +54,14 @@ inline void startPeriod(frmSarvelTimer &window, const QString &minutes, const QS
     window.cmdStart_Click();
 }
 
+// Paints what is pending, as the event loop would before the next tick: the repaint that a tick
+// or a resize caused.
+inline void flushPaint()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents();
+}
+
 // The window as the program opens it, on a fake clock.
 inline std::unique_ptr<frmSarvelTimer> openWindow(FakeClock &clock)
 {

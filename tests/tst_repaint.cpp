@@ -54,12 +54,6 @@ private:
         QWidget *m_window;
     };
 
-    // Paints what is pending, as the event loop would before the next tick.
-    static void flushPaint()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-        QCoreApplication::processEvents();
-    }
     // One tick at a new second: every caption shows what the mode shows.
     void settle()
     {
