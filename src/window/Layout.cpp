@@ -16,7 +16,7 @@ void frmSarvelTimer::Form_Resize()
     // every pass computes everything from the current sizes, so repeating it is harmless.
     const float limit = DigitLayout::heightLimit(outerWidthTwips());
     if (limit >= outerHeightTwips() && formState() == Normal)
-        setOuterHeightTwips(DigitLayout::heightLimit(outerWidthTwips()));
+        setOuterHeightTwips(limit);
 
     // Each row reads its inputs back from the labels, so that the units follow whatever size
     // the digits really got.
