@@ -10,6 +10,13 @@
 
 #include <QBackingStore>
 
+// Paints what is pending, as the event loop would before the next tick.
+static void flushPaint()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents();
+}
+
 class TimerBenchmark : public QObject {
     Q_OBJECT
 private slots:

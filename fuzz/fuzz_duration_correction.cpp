@@ -1,5 +1,5 @@
-// Any text picked in a list: the corrected text reads back within the list's limits, is a
-// whole number, and correcting it again keeps that number.
+// Any text picked in a list: the corrected text reads back as a whole number within the list's
+// limits, and correcting it again keeps that number.
 
 #include "platform/NumberReading.h"
 #include "window/DurationCorrection.h"
@@ -17,10 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const int limit : { 60, 59 }) {
         const QString corrected = DurationCorrection::corrected(text, limit);
         const double value = NumberReading::leadingNumber(corrected);
-        if (!(value >= 0 && value <= limit) || value != std::floor(value))
-            std::abort();
-        const QString again = DurationCorrection::corrected(corrected, limit);
-        if (NumberReading::leadingNumber(again) != value)
+        if (!(value >= 0 && value <= limit) || value != std::floor(value)
+            || NumberReading::leadingNumber(DurationCorrection::corrected(corrected, limit))
+                != value)
             std::abort();
     }
     return 0;

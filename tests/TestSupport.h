@@ -2,7 +2,6 @@
 
 #include "platform/ApplicationSetup.h"
 #include "platform/DateValue.h"
-#include "platform/FormComboBox.h"
 #include "window/frmSarvelTimer.h"
 
 #include <QApplication>
@@ -11,8 +10,6 @@
 #include <QTime>
 
 #include <memory>
-
-Q_DECLARE_METATYPE(DateValue)
 
 // Like QTEST_MAIN, with the application set up as the program sets it up.
 #define MOVARC_TEST_MAIN(TestObject)                                                               \
@@ -31,42 +28,23 @@ inline DateValue at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
     return DateValue::fromLocal(QDate(y, mo, d), QTime(h, mi, s));
 }
 
+// One data row, on one line: the row's name, then a value for each column.
+template<typename... Values> void row(const char *name, Values... values)
+{
+    (QTest::newRow(name) << ... << values);
+}
+
 // A clock the test moves by hand.
 struct FakeClock {
     DateValue now = at(2026, 12, 6, 9, 5, 0);
-    int readings = 0;
-
-    void attach(frmSarvelTimer &window)
-    {
-        window.clock().setSource([this] {
-            ++readings;
-            return now;
-        });
-    }
     void advance(qint64 seconds) { now = now.addSeconds(seconds); }
 };
-
-// Types the duration into the two lists and presses Start, as the handler runs it.
-inline void startPeriod(frmSarvelTimer &window, const QString &minutes, const QString &seconds)
-{
-    window.Combo1->setEditText(minutes);
-    window.Combo2->setEditText(seconds);
-    window.cmdStart_Click();
-}
-
-// Paints what is pending, as the event loop would before the next tick: the repaint that a tick
-// or a resize caused.
-inline void flushPaint()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    QCoreApplication::processEvents();
-}
 
 // The window as the program opens it, on a fake clock.
 inline std::unique_ptr<frmSarvelTimer> openWindow(FakeClock &clock)
 {
     auto window = std::make_unique<frmSarvelTimer>();
-    clock.attach(*window);
+    window->clock().setSource([&clock] { return clock.now; });
     window->open();
     return window;
 }

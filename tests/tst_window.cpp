@@ -1,0 +1,335 @@
+// The window driven as a user drives it: rows of actions on a fake clock, each followed by what
+// the user then sees; the same actions at random in the storm; and the few places where Qt's
+// own input path, drawing or event loop is the risk.
+
+#include "TestSupport.h"
+
+#include "platform/FormButton.h"
+#include "platform/FormComboBox.h"
+#include "platform/FormLabel.h"
+#include "platform/IntervalTimer.h"
+#include "platform/OptionArray.h"
+
+#include <QDateTime>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTimer>
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { w.reset(); }
+    void display_data();
+    void display() { check(&WindowTest::shown); }
+    void layout_data();
+    void layout() { check(&WindowTest::laidOut); }
+    void design();
+    void digitsInsideTheClient();
+    void realClockAndEventLoop();
+    void storm();
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Timer; }
+
+private:
+    void run(const QString &actions);
+    void check(QString (WindowTest::*view)() const);
+    void perform(const QString &verb, const QString &arg);
+    QString shown() const;
+    QString laidOut() const;
+    QString inconsistency() const;
+
+    FakeClock clock;
+    std::unique_ptr<frmSarvelTimer> w;
+    bool tickDelivered = false;
+    int secondBeforeTick = -1;
+    bool clockSetBack = false;
+};
+
+void WindowTest::init()
+{
+    clock = FakeClock();
+    clockSetBack = false;
+    w = openWindow(clock);
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    // Only the test ticks: the timers' own expiries are swallowed.
+    for (IntervalTimer *t : { w->Timer1, w->Timer2 })
+        t->findChild<QTimer *>()->installEventFilter(this);
+}
+
+// Runs actions, comma-separated, checking after each what a user could see go wrong. Actions:
+// tick, blink[:N] (Timer1, Timer2), +N / -N (the clock), at:ISO, start, stop, end, optN (mouse),
+// key:SEQ (to the focused widget), enter1/2 (click into a list), type1/2:TEXT, size:WxH,
+// show:Minimized (the window's slot).
+void WindowTest::run(const QString &actions)
+{
+    for (const QString &action : actions.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        perform(action.section(u':', 0, 0), action.section(u':', 1));
+        const QString fault = inconsistency();
+        QVERIFY2(fault.isEmpty(), qPrintable(action.left(40) + QStringLiteral(": ") + fault));
+    }
+}
+
+void WindowTest::check(QString (WindowTest::*view)() const)
+{
+    QFETCH(QString, actions);
+    run(actions.replace(QLatin1String("alert"), QLatin1String("type1:0,type2:0,start,tick")));
+    QTEST((this->*view)(), "expected");
+}
+
+void WindowTest::perform(const QString &verb, const QString &arg)
+{
+    FormComboBox *list = verb.endsWith(QLatin1Char('2')) ? w->Combo2 : w->Combo1;
+    const QHash<QString, QWidget *> buttons { { "start", w->cmdStart }, { "stop", w->cmdStop },
+        { "end", w->cmdEnd }, { "opt0", w->Option1->at(0) }, { "opt1", w->Option1->at(1) },
+        { "opt2", w->Option1->at(2) } };
+    tickDelivered = false;
+    if (verb == QLatin1String("tick")) {
+        secondBeforeTick = w->SarvelMinute;
+        tickDelivered = w->Timer1->fire();
+    } else if (verb == QLatin1String("blink")) {
+        for (int n = arg.isEmpty() ? 1 : arg.toInt(); n > 0; --n)
+            w->Timer2->fire();
+    } else if (verb == QLatin1String("at") || verb.toInt()) {
+        const QDateTime t = QDateTime::fromString(arg, Qt::ISODate);
+        const qint64 to = verb.toInt() ? clock.now.seconds() + verb.toInt()
+                                       : DateValue::fromLocal(t.date(), t.time()).seconds();
+        clockSetBack |= to < clock.now.seconds();
+        // The clock never runs past the last valid second.
+        clock.now = DateValue::isInRange(to) ? DateValue::fromSeconds(to) : at(2027, 1, 1);
+    } else if (QWidget *b = buttons.value(verb)) {
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    } else if (verb == QLatin1String("key")) {
+        const QKeyCombination key = QKeySequence::fromString(arg)[0];
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : w.get(), key.key(), key.keyboardModifiers());
+    } else if (verb.startsWith(QLatin1String("enter")) || verb.startsWith(QLatin1String("type"))) {
+        QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
+        list->lineEdit()->selectAll();
+        if (std::all_of(arg.begin(), arg.end(), [](QChar c) { return c >= u' ' && c <= u'~'; }))
+            QTest::keyClicks(list->lineEdit(), arg);
+        else
+            list->lineEdit()->insert(arg); // pasted
+    } else if (verb == QLatin1String("size")) {
+        w->resize(arg.section(u'x', 0, 0).toInt(), arg.section(u'x', 1, 1).toInt());
+    } else {
+        QVERIFY2(QMetaObject::invokeMethod(w.get(), qPrintable(verb + arg)), qPrintable(verb));
+    }
+    QCoreApplication::processEvents(); // as the event loop goes on between two inputs
+}
+
+// The window as a user sees it: the two lists' texts, the mode (E elapsed, R remaining, C clock),
+// the four digit labels ("-" when hidden), the message with its colour, and what will go on
+// changing by itself.
+QString WindowTest::shown() const
+{
+    QString s = w->Combo1->text() + u'/' + w->Combo2->text() + u' '
+        + QStringLiteral("ERC").mid(w->Option1->selectedIndex(), 1);
+    for (int i = 0; i < 4; ++i)
+        s += u'|' + (w->lblTime[i]->isHidden() ? QStringLiteral("-") : w->lblTime[i]->caption());
+    s += w->lblTime[4]->isHidden() ? QString()
+                                   : u' ' + w->lblTime[4]->caption() + u'@'
+            + w->lblTime[4]->palette().color(QPalette::WindowText).name();
+    for (const auto &[timer, name] :
+        { std::pair(w->Timer1, " tick"), std::pair(w->Timer2, " blink") })
+        s += timer->isTicking() ? name + QString::number(timer->interval()) : QString();
+    return w->isHidden() ? s + QStringLiteral(" closed") : s;
+}
+
+// The client size, then each display label's geometry on screen and its font's point size.
+QString WindowTest::laidOut() const
+{
+    QString s = QString::asprintf("%dx%d", w->width(), w->height());
+    for (const FormLabel *l : w->lblTime) {
+        const QRect r = l->geometry();
+        s += QString::asprintf(
+            " %d,%d,%d,%d/%g", r.x(), r.y(), r.width(), r.height(), l->font().pointSizeF());
+    }
+    return s;
+}
+
+// What a user could see go wrong after any action, empty when nothing did.
+QString WindowTest::inconsistency() const
+{
+    const bool ticking = w->Timer1->isEnabled();
+    const bool message = !w->lblTime[4]->isHidden();
+    const QString description = w->accessibleDescription();
+    if (w->Option1->isSelected(0) + w->Option1->isSelected(1) + w->Option1->isSelected(2) != 1)
+        return QStringLiteral("not one option selected");
+    // Only a clock set back during an alert lets a counting option find the end ahead again;
+    // the option then hides the message and leaves the alert timer alone.
+    if ((message && (ticking || w->lblTime[4]->caption() != QStringLiteral("時間です")))
+        || (w->Timer2->isEnabled() && !ticking && !message && !clockSetBack))
+        return QStringLiteral("the message and the timers disagree");
+    if (message != (description == QStringLiteral("時間です"))
+        || (!message && !description.contains(w->lblTime[1]->caption().trimmed())))
+        return QStringLiteral("screen readers hear '%1'").arg(description);
+    if (const auto error = w->lastError(); error && *error != RuntimeError::InvalidPropertyValue)
+        return QStringLiteral("handler ended by error %1").arg(int(*error));
+    if (!tickDelivered || !ticking)
+        return QString();
+
+    // The digits, with the left unit when it shows.
+    QString digits = w->lblTime[0]->caption() + u'|' + w->lblTime[1]->caption();
+    digits += w->lblTime[2]->isHidden() ? QString() : u'|' + w->lblTime[2]->caption();
+    const DateValue now = w->SarvelTimeNow;
+    QString expected = digits;
+    if (w->Option1->isSelected(2) && now.second() != secondBeforeTick) {
+        expected = QString::asprintf("%2d|%02d|時", now.hour(), now.minute());
+    } else if (!w->Option1->isSelected(2)) {
+        const qint64 count = w->Option1->isSelected(0) ? w->SarvelTimeStart.secondsTo(now)
+                                                       : now.secondsTo(w->SarvelTimeEnd);
+        const qint64 minutes = count / 60;
+        const QString seconds = QString::number(count - 60 * minutes);
+        expected = minutes > 0
+            ? (u' ' + QString::number(minutes)).right(2) + u'|' + (u'0' + seconds).right(2) + "|分"
+            : u'|' + (QStringLiteral("  ") + seconds).right(2);
+    }
+    return digits == expected ? QString()
+                              : QStringLiteral("shows %1, not %2").arg(digits, expected);
+}
+
+void WindowTest::display_data()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("expected");
+    // The time of day is written at the first new second.
+    row("time of day", "at:2026-12-31T23:59:59,tick,+1,tick", "3/0 C| 0|00|時|分 tick200");
+    row("texts as they stand", "type1:1.5,type2:75.5,start,tick", "1.5/75.5 R| 2|46|分|秒 tick200");
+    // "alert" is a period of no time that has just run out. The message blinks through dark
+    // grey, bright blue, green, cyan, red and magenta.
+    row("time up", "type1:0,type2:2,start,+1,tick,+1,tick,blink:2",
+        "0/2 R||-|-|- 時間です@#0000ff blink500");
+    row("stop keeps the colour", "alert,blink:4,stop", "0/0 R||-|-|- 時間です@#00ffff");
+    row("the next alert goes on", "alert,blink:4,stop,blink,start,tick,blink",
+        "0/0 R||-|-|- 時間です@#ff0000 blink500");
+    row("six colours", "alert,blink:6", "0/0 R||-|-|- 時間です@#ff00ff blink500");
+    row("and round again", "alert,blink:7", "0/0 R||-|-|- 時間です@#808080 blink500");
+    row("stop freezes", "start,+2,tick,stop,+5,tick", "3/0 R| 2|58|分|秒");
+    row("start during the alert", "type1:0,type2:1,start,+1,tick,start,tick",
+        "0/1 R|| 1|-|秒 tick200");
+    row("end past 9999", "at:9999-12-31T23:55:00,type1:4,type2:60,start", "4/60 R| 4|00|分|秒");
+    row("end on 9999's last second", "at:9999-12-31T23:55:00,type1:4,type2:59,start,tick",
+        "4/59 R| 4|59|分|秒 tick200");
+    row("switching modes", "start,+10,tick,opt0,tick,opt2,tick,opt1,tick",
+        "3/0 R| 2|50|分|秒 tick200");
+    row("back after the end", "type1:0,type2:5,start,opt2,+10,tick,opt1", "0/5 R|| 5|-|秒");
+    row("option before any start", "opt0", "3/0 E| 3|00|分|秒");
+    row("clock after the alert", "alert,blink,opt2,+1,tick", "0/0 C| 9|05|時|分 tick200 blink500");
+    row("entering a list halts", "start,+5,tick,enter1,+1,tick", "3/0 R| 3|00|分|秒");
+    row("setting: zero", "type1:5,type2:0,enter1,type1:0,enter2", "0/0 R|| 0|-|秒");
+    row("setting: as typed, an emoji kept whole", "type1:1😀,type2: 5,enter1",
+        "1😀/ 5 R|1😀|05|分|秒");
+    row("setting after the alert", "alert,blink,enter1", "0/0 R|| 0|-|秒");
+    row("pick over typed text", "type2:7,key:Alt+Down,key:Return", "3/ 0 R| 3|00|分|秒");
+    row("arrow keys pick", "enter1,key:Down,key:Down,key:Up", " 1/0 R| 1|00|分|秒");
+    row("escape picks nothing", "enter2,key:Alt+Down,key:Escape,type2:40,key:Return",
+        "3/40 R| 3|00|分|秒");
+    row("enter on start", "key:Tab,key:Return,+1,tick", "3/0 R| 2|59|分|秒 tick200");
+    row("arrows on options", "key:Tab,key:Tab,key:Tab,key:Up,key:Up", "3/0 E| 3|00|分|秒");
+    row("resize ends the alert", "alert,size:700x320", "0/0 R||-|-|-");
+    row("minimised alert goes on", "alert,blink:3,show:Minimized",
+        "0/0 R||-|-|- 時間です@#00ff00 blink500");
+    row("restored alert ends", "alert,show:Minimized,show:Normal", "0/0 R||-|-|-");
+    row("end", "tick,key:Return", "3/0 C|||時|分 tick200 closed"); // no time at second 0
+}
+
+void WindowTest::layout_data()
+{
+    // The offscreen window system adds a frame 2 px high, which the height limit includes.
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("expected");
+    row("designed", "size:594x274",
+        "594x274 8,56,594,274/148.5 297,56,297,274/148.5 200,130,149,137/74.25 "
+        "491,130,149,137/74.25 8,56,594,274/99");
+    row("too flat", "size:920x200",
+        "920x398 8,56,920,398/230 460,56,460,398/230 305,171,230,199/115 "
+        "756,171,230,199/115 8,56,920,398/153.333");
+    // An 8K screen's width takes the largest font; a wider window keeps the digits at that size.
+    row("beyond the largest font", "size:7680x3400,size:8000x3500",
+        "8000x3500 8,56,8000,3500/1920 3840,56,3840,3400/1920 2485,1016,1920,1700/960 "
+        "6251,1016,1920,1700/960 8,56,7680,3400/1280");
+    row("tiny", "size:4x1",
+        "4x1 8,56,4,1/1 2,56,2,1/1 9,57,1,1/0.5 11,57,1,1/0.5 8,56,4,1/0.666667");
+}
+
+void WindowTest::design()
+{
+    // Every control in a place of its own, the display labels (which share the lower part)
+    // told apart by their descriptions for screen readers.
+    QSet<QString> places;
+    for (QWidget *c : w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        places << QString::asprintf("%d,%d ", c->x(), c->y()) + c->accessibleDescription();
+    QCOMPARE(places.size(), 16);
+    for (const FormLabel *l : w->lblTime)
+        QVERIFY(!l->accessibleDescription().isEmpty());
+}
+
+void WindowTest::digitsInsideTheClient()
+{
+    // Also run at a device pixel ratio of 2: the layout works in logical pixels.
+    run(QStringLiteral("size:594x274,type1:58,type2:58,enter1"));
+    const qreal ratio = w->devicePixelRatio();
+    const QImage image = w->grab().toImage();
+    QRect ink;
+    for (int y = int(60 * ratio); y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100)
+                ink |= QRect(x, y, 1, 1);
+    QVERIFY2(ink.bottom() < image.height() - 4 * ratio && ink.right() < image.width() - 4 * ratio,
+        "digits cut off");
+    // Bold half-width digits at 148.5 points, 99 px each: they never jump as they change.
+    QCOMPARE(QFontMetricsF(w->lblTime[0]->font()).horizontalAdvance(QStringLiteral("58")), 198.0);
+    QCOMPARE(QFontInfo(w->lblTime[0]->font()).weight(), int(QFont::Bold));
+    QVERIFY(QStringList({ "BIZ UDGothic", "IPAGothic" }).contains(QFontInfo(w->font()).family()));
+}
+
+void WindowTest::realClockAndEventLoop()
+{
+    w->clock().setSource({}); // the system clock, and the timers' own expiries
+    for (IntervalTimer *t : { w->Timer1, w->Timer2 })
+        t->findChild<QTimer *>()->removeEventFilter(this);
+    run(QStringLiteral("type1:0,type2:1,start"));
+    // The end is the next second boundary of the clock; a tick comes every 200 ms.
+    QTRY_VERIFY_WITH_TIMEOUT(!w->lblTime[4]->isHidden(), 1400);
+    QTimer::singleShot(0, w.get(), [this] { run(QStringLiteral("end")); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void WindowTest::storm()
+{
+    const qint64 actions = qEnvironmentVariable("MOVARC_STORM_ACTIONS", "100000").toLongLong();
+    if (actions == 0)
+        QSKIP("run on its own: tst_window storm");
+    const quint64 seed = qEnvironmentVariableIsSet("MOVARC_STORM_SEED")
+        ? qEnvironmentVariable("MOVARC_STORM_SEED").toULongLong()
+        : QRandomGenerator::global()->generate64();
+    QRandomGenerator random(static_cast<quint32>(seed ^ (seed >> 32)));
+    const QStringList pieces
+        = { "0", "59", "60", "-", ".", "e", "&H", " ", "\t", "５", "分", "1e999", "😀", "<b>" };
+    // Half of them ticks and small clock steps, as in real use, with every input mixed in.
+    const QStringList verbs = { "+1", "-600", "blink", "start", "stop", "opt0", "opt1", "opt2",
+        "key:Tab", "key:Up", "key:PgDown", "key:Return", "key:Alt+Down", "key:Escape", "enter1",
+        "type1:", "type2:", "key:Down", "size:", "show:Minimized", "show:Maximized", "show:Normal",
+        "at:2026-12-31T23:59:58", "at:9999-12-31T23:50:00" };
+    for (qint64 i = 0; i < actions && !QTest::currentTestFailed(); ++i) {
+        QString action
+            = random.bounded(2) ? QStringLiteral("tick") : verbs.at(random.bounded(verbs.size()));
+        for (int n = action.startsWith(QLatin1String("type")) ? random.bounded(8) : 0; n > 0; --n)
+            action += pieces.at(random.bounded(pieces.size()));
+        if (action == QLatin1String("size:")) // now and then far beyond any screen
+            action += QString::asprintf("%dx%d",
+                random.bounded(1, random.bounded(10) ? 2500 : 10000), random.bounded(1, 1500));
+        if (action != QLatin1String("key:Return") || QApplication::focusWidget() != w->cmdEnd)
+            run(action); // but not ending the program
+    }
+    if (QTest::currentTestFailed())
+        qInfo("storm seed %llu: replay with MOVARC_STORM_SEED=%llu", seed, seed);
+}
+
+MOVARC_TEST_MAIN(WindowTest)
+#include "tst_window.moc"
