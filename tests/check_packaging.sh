@@ -29,7 +29,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [[ $(dpkg-deb -f "$deb" Package Version Section Depends) =~ ^"Package: movarc
 Version: $version-1
 Section: utils
-Depends: fonts-morisawa-bizud-gothic | fonts-ipafont-gothic, libc6".*libqt6widgets6 ]] \
+Depends: fonts-morisawa-bizud-gothic | fonts-ipafont-gothic, ".*libc6.*libqt6widgets6 ]] \
     || { echo "control fields wrong"; dpkg-deb -f "$deb"; exit 1; }
 diff <(echo "$installed") <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort)
 
