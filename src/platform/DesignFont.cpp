@@ -2,17 +2,22 @@
 
 #include <QStringList>
 
+// Windows has the design's font itself, with a real bold; elsewhere fonts stand in for it.
 void DesignFont::prepareEnvironment()
 {
+#ifndef Q_OS_WIN
     qputenv("QT_NO_SYNTHESIZED_BOLD_LIMIT", "1");
+#endif
 }
 
 void DesignFont::installSubstitutes()
 {
+#ifndef Q_OS_WIN
     // Fixed-pitch Japanese gothics with metrics close to the design's font; BIZ UDGothic has a
     // real bold face.
     QFont::insertSubstitutions(QString::fromUtf16(Family),
         QStringList { QStringLiteral("BIZ UDGothic"), QStringLiteral("IPAGothic") });
+#endif
 }
 
 QFont DesignFont::font(qreal points, bool bold)
