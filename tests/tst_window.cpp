@@ -223,8 +223,9 @@ void WindowTest::display_data()
     row("setting: zero", "type1:5,type2:0,enter1,type1:0,enter2", "0/0 R|| 0|-|秒");
     row("setting: as typed, an emoji kept whole", "type1:1😀,type2: 5,enter1",
         "1😀/ 5 R|1😀|05|分|秒");
+    row("setting after the alert", "alert,enter2", "0/0 R|| 0|-|秒");
     // A thousandth of a minute shows the minutes, yet rounds to a period of no time.
-    row("setting after the alert", "type1:0.001,type2:0,start,tick,blink,enter1",
+    row("minutes after the alert", "type1:0.001,type2:0,start,tick,blink,enter1",
         "0.001/0 R|01|00|分|秒");
     row("pick over typed text", "type2:7,key:Alt+Down,key:Return", "3/ 0 R| 3|00|分|秒");
     row("arrow keys pick", "enter1,key:Down,key:Down,key:Up", " 1/0 R| 1|00|分|秒");
