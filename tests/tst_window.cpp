@@ -208,7 +208,7 @@ void WindowTest::display_data()
         "0/0 R||-|-|- 時間です@#ff0000 blink500");
     row("six colours", "alert,blink:6", "0/0 R||-|-|- 時間です@#ff00ff blink500");
     row("and round again", "alert,blink:7", "0/0 R||-|-|- 時間です@#808080 blink500");
-    row("stop freezes", "start,+2,tick,stop,+5,tick", "3/0 R| 2|58|分|秒");
+    row("stop freezes", "start,+120,tick,stop,+5,tick", "3/0 R| 1|00|分|秒");
     row("start during the alert", "type1:0,type2:1,start,+1,tick,start,tick",
         "0/1 R|| 1|-|秒 tick200");
     row("end past 9999", "at:9999-12-31T23:55:00,type1:4,type2:60,start", "4/60 R| 4|00|分|秒");
