@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QTest>
 #include <QTime>
 
@@ -34,17 +35,20 @@ template<typename... Values> void row(const char *name, Values... values)
     (QTest::newRow(name) << ... << values);
 }
 
-// A clock the test moves by hand.
+// A clock the test moves by hand, in real time and in its offset from UTC.
 struct FakeClock {
-    DateValue now = at(2026, 12, 6, 9, 5, 0);
-    void advance(qint64 seconds) { now = now.addSeconds(seconds); }
+    QDateTime local = QDateTime(QDate(2026, 12, 6), QTime(9, 5), Qt::UTC);
+    DateValue now() const
+    {
+        return DateValue::fromLocal(local.date(), local.time(), local.offsetFromUtc());
+    }
 };
 
 // The window as the program opens it, on a fake clock.
 inline std::unique_ptr<frmSarvelTimer> openWindow(FakeClock &clock)
 {
     auto window = std::make_unique<frmSarvelTimer>();
-    window->clock().setSource([&clock] { return clock.now; });
+    window->clock().setSource([&clock] { return clock.now(); });
     window->open();
     return window;
 }

@@ -9,7 +9,8 @@ DateValue Clock::now() const
 
 DateValue Clock::systemNow()
 {
-    // Local date and time fields, fraction of the second dropped.
+    // Local date and time fields, fraction of the second dropped, and how far the local clock
+    // is ahead of UTC at this instant.
     const QDateTime now = QDateTime::currentDateTime();
-    return DateValue::fromLocal(now.date(), now.time());
+    return DateValue::fromLocal(now.date(), now.time(), now.offsetFromUtc());
 }

@@ -44,7 +44,7 @@ DateValue DateValue::fromSeconds(qint64 secondsSinceEpoch)
 {
     if (!isInRange(secondsSinceEpoch))
         throw RuntimeError(RuntimeError::InvalidProcedureCall, "date out of range");
-    return DateValue(secondsSinceEpoch);
+    return DateValue(secondsSinceEpoch, 0);
 }
 
 DateValue DateValue::fromDouble(double serial)
@@ -59,10 +59,12 @@ DateValue DateValue::fromDouble(double serial)
     return fromSeconds(static_cast<qint64>(whole) * SecondsPerDay + timeOfDay);
 }
 
-DateValue DateValue::fromLocal(const QDate &date, const QTime &time)
+DateValue DateValue::fromLocal(const QDate &date, const QTime &time, int utcOffset)
 {
     const qint64 days = date.toJulianDay() - epochJulianDay();
-    return fromSeconds(days * SecondsPerDay + time.msecsSinceStartOfDay() / 1000);
+    return DateValue(
+        fromSeconds(days * SecondsPerDay + time.msecsSinceStartOfDay() / 1000).m_seconds,
+        utcOffset);
 }
 
 double DateValue::toDouble() const
@@ -83,7 +85,8 @@ DateValue DateValue::addMinutes(qint64 minutes) const
 DateValue DateValue::addSeconds(qint64 seconds) const
 {
     const qint64 limit = 1LL << 40;
-    return fromSeconds(m_seconds + qBound(-limit, seconds, limit));
+    return DateValue(
+        fromSeconds(m_seconds + qBound(-limit, seconds, limit)).m_seconds, m_utcOffset);
 }
 
 qint64 DateValue::secondOfDay() const

@@ -6,6 +6,7 @@
 #include "platform/FormLabel.h"
 #include "platform/IntervalTimer.h"
 #include "platform/OptionArray.h"
+#include "platform/Palette.h"
 #include "window/DisplayDescription.h"
 
 #include <QAccessible>
@@ -30,8 +31,12 @@ frmSarvelTimer::frmSarvelTimer(QWidget *parent) : Form(parent)
 {
     setObjectName(QStringLiteral("frmSarvelTimer"));
     setWindowTitle(QStringLiteral("Sarvel用タイマー"));
+    // Everything drawn on the window's own surface is the design's dark text on white, also on a
+    // dark desktop, whose light text would vanish on it. The lists and buttons draw their own
+    // surfaces in the desktop's colours.
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, Palette::toQColor(Palette::entry(Palette::Black)));
     setPalette(p);
     setAutoFillBackground(true);
     resize(px(8910), px(4110));
