@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the tick, the layout and start-up, on the offscreen platform. Run them with
 // scripts/bench; add -callgrind for instruction counts instead of time.
 

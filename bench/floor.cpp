@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the whole-program measurements: one 148.5-point bold label in the same font,
 // its text rewritten every 200 ms from the clock, in a window of the timer's size. An argument
 // sets another point size (960 for a maximised 4K screen).

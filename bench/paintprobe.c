@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* Starts a program under the current X display and reports, in milliseconds since the
  * start, when its first top-level window was mapped and when the program first drew into it
  * (X Damage). The program's window is told from a window manager's frames by _NET_WM_PID:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text picked in a list, read as UTF-8 or UTF-16: its leading number is never NaN, and the
 // corrected text reads back as a whole number within the list's limits, which correcting it
 // again keeps.

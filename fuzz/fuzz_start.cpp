@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start with any list texts, at any clock inside the date range: no error escapes Start, the
 // tick, the set-duration display or the list correction (an instant out of range would be one).
 // The input is: 8 bytes of clock, then the minutes text, a NUL byte, the seconds text.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a screenshot of the timer window for scripts/windows-check.
 Usage: windows-shots.py captions|digits|message SHOT CLIENT_X CLIENT_Y SCALE
   captions: the three buttons' captions are drawn glyphs, not empty boxes (a font without the

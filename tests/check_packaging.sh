@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a desktop installs: the binary, a valid launcher entry, the icon and valid AppStream
 # metadata, installed into a temporary prefix; the Debian package, with its control fields and
 # exactly those files; and the Windows version record, compiled by MinGW's windres, with each

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The plain parts under the window: number reading with the list corrections, and date values. The
 // window's own tests cover the rest through what it shows.
 

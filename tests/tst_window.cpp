@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window driven as a user drives it: rows of actions on a fake clock, each followed by what
 // the user then sees; the same actions at random in the storm; and the few places where Qt's
 // own input path, drawing or event loop is the risk.

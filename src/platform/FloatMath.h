@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Checked arithmetic for the single-precision properties: expressions are evaluated in double

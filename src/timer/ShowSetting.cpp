@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The set-duration display: halts all timing and shows the duration of the two lists.
 
 #include "window/frmSarvelTimer.h"

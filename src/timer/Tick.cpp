@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tick of Timer1: turns the clock into the big digits five times a second.
 
 #include "window/frmSarvelTimer.h"

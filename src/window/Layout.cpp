@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resize handler: keeps the big digits in proportion to the window.
 
 #include "window/frmSarvelTimer.h"
