@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Benchmarks of the tick, the layout and start-up, on the offscreen platform. Run them with
+// Benchmarks of the tick, the repaint, the layout and start-up, on the offscreen platform. Run them with
 // scripts/bench; add -callgrind for instruction counts instead of time.
 
 #include "../tests/TestSupport.h"
@@ -27,6 +27,8 @@ private slots:
     void tick();
     void tickWithRepaint_data();
     void tickWithRepaint();
+    void paint_data();
+    void paint();
     void resize_data();
     void resize();
     void startUp();
@@ -90,6 +92,29 @@ void TimerBenchmark::tickWithRepaint()
     QBENCHMARK
     {
         clock.local = clock.local.addSecs(step);
+        w->Timer1->fire();
+        flushPaint();
+    }
+}
+
+void TimerBenchmark::paint_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("second changes, 594 x 274") << QSize(594, 274);
+    QTest::newRow("second changes, 3840 x 2160") << QSize(3840, 2160);
+}
+
+void TimerBenchmark::paint()
+{
+    // The tick and the repaint of a second boundary while counting, at the designed size and
+    // maximised on a 4K screen, where the digits are 960 points.
+    QFETCH(QSize, client);
+    prepare(QStringLiteral("counting"));
+    w->resize(client);
+    flushPaint();
+    QBENCHMARK
+    {
+        clock.local = clock.local.addSecs(1);
         w->Timer1->fire();
         flushPaint();
     }

@@ -15,6 +15,7 @@
 
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -300,6 +301,25 @@ void WindowTest::digitsInsideTheClient()
     QCOMPARE(QFontMetricsF(w->lblTime[0]->font()).horizontalAdvance(QStringLiteral("58")), 198.0);
     QCOMPARE(QFontInfo(w->lblTime[0]->font()).weight(), int(QFont::Bold));
     QVERIFY(QStringList({ "BIZ UDGothic", "IPAGothic" }).contains(QFontInfo(w->font()).family()));
+    // Each display label draws what Qt's own text drawing draws there, in black and in colour.
+    w->lblTime[4]->setCaption(QStringLiteral("時間です"));
+    w->lblTime[4]->setForeColor(0x00ff00);
+    for (FormLabel *l : w->lblTime) {
+        QImage drawn(l->size() * ratio, QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(ratio);
+        drawn.fill(Qt::white);
+        QImage qt = drawn;
+        l->render(&drawn, {}, {}, QWidget::DrawChildren);
+        QPainter painter(&qt);
+        painter.setFont(l->font());
+        painter.setPen(l->palette().color(QPalette::WindowText));
+        painter.drawText(l->contentsRect(), int(l->alignment()) | Qt::TextWordWrap, l->caption());
+        int worst = 0;
+        for (int y = 0; y < qt.height(); ++y)
+            for (int x = 0; x < qt.width(); ++x)
+                worst = std::max(worst, std::abs(qGray(qt.pixel(x, y)) - qGray(drawn.pixel(x, y))));
+        QVERIFY2(worst <= 16, qPrintable(l->objectName()));
+    }
     // Every caption drawn on the window's white, alone, is dark enough to read.
     for (QWidget *c :
         std::initializer_list<QWidget *> { w->Label1, w->Label2, w->Label3, w->Option1->at(0),

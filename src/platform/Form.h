@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "GlyphCoverage.h"
 #include "RuntimeError.h"
 
 #include <QWidget>
@@ -35,6 +36,9 @@ public:
 
     // The end-of-program operation: no further handler of the window runs.
     void endProgram();
+
+    // The glyphs its labels draw at display sizes, rendered once for all of them.
+    GlyphCoverage &glyphCoverage() { return m_glyphCoverage; }
 
     // The code of the error that last ended a dispatched handler, if any.
     std::optional<RuntimeError::Code> lastError() const { return m_lastError; }
@@ -70,6 +74,7 @@ protected:
 private:
     void noteHeightOutcome();
 
+    GlyphCoverage m_glyphCoverage;
     std::optional<RuntimeError::Code> m_lastError;
     bool m_ended = false;
     // The outer size last asked for by a height write, and an outer size the window system

@@ -3,8 +3,12 @@
 
 #include "FormLabel.h"
 
+#include "Form.h"
+
 #include "Palette.h"
 #include "RuntimeError.h"
+
+#include <QPainter>
 
 #include <cmath>
 
@@ -117,4 +121,19 @@ void FormLabel::realiseGeometry()
     const QRect target(toPixels(m_left), toPixels(m_top), toPixels(m_width), toPixels(m_height));
     if (target != geometry())
         setGeometry(target);
+}
+
+void FormLabel::paintEvent(QPaintEvent *event)
+{
+    Form *const form = qobject_cast<Form *>(window());
+    if (form && m_fontSize >= UnhintedFontSize && !text().isEmpty()) {
+        // As the label draws plain text: aligned and wrapped in its contents, left to right.
+        QPainter painter(this);
+        const int flags = int(alignment()) | Qt::TextForceLeftToRight
+            | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+        if (m_cachedText.draw(painter, contentsRect(), flags, text(), painter.font(),
+                palette().color(foregroundRole()), form->glyphCoverage()))
+            return;
+    }
+    QLabel::paintEvent(event);
 }

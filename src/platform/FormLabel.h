@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "CachedText.h"
+
 #include <QLabel>
 
 // A label with the classic properties. Geometry and font size are held as the floats that were
@@ -38,6 +40,10 @@ public:
     // above MaxFontSize.
     void setFontSize(float points);
 
+protected:
+    // Text at display sizes is drawn from glyphs rendered once per size.
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void realiseGeometry();
 
@@ -47,4 +53,5 @@ private:
     float m_width = 0;
     float m_height = 0;
     float m_fontSize = 0;
+    CachedText m_cachedText;
 };

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "CachedText.h"
+
+#include "GlyphCoverage.h"
+
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr int Unhandled = Qt::AlignRight | Qt::AlignBottom | Qt::AlignVCenter | Qt::AlignJustify
+    | Qt::TextShowMnemonic | Qt::TextHideMnemonic | Qt::TextForceRightToLeft | Qt::TextSingleLine
+    | Qt::TextDontClip | Qt::TextExpandTabs | Qt::TextJustificationForced;
+
+// What the text engine is given: line feeds break lines, tabs and returns are blanks.
+QString engineText(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        if (c == u'\n')
+            c = QChar::LineSeparator;
+        else if (c == u'\r' || c == u'\t')
+            c = u' ';
+    }
+    return result;
+}
+
+} // namespace
+
+bool CachedText::draw(QPainter &painter, const QRect &rect, int flags, const QString &text,
+    const QFont &font, const QColor &color, GlyphCoverage &glyphs)
+{
+    const QTransform device = painter.deviceTransform();
+    if (text != m_text || font != m_font || rect != m_rect || flags != m_flags
+        || device != m_device) {
+        m_text = text;
+        m_font = font;
+        m_rect = rect;
+        m_flags = flags;
+        m_device = device;
+        m_laidOut = layOut(rect, flags, text, font, device);
+    }
+    if (!m_laidOut)
+        return false;
+
+    painter.save();
+    if (m_clipped)
+        painter.setClipRect(rect, Qt::IntersectClip);
+    // From here on one unit is one device pixel, so that each image lands on whole pixels.
+    painter.setWorldTransform(device.inverted(), true);
+    for (const Glyph &glyph : std::as_const(m_glyphs))
+        glyphs.draw(painter, m_rawFont, device.m11(), glyph.index, glyph.position, color);
+    painter.restore();
+    return true;
+}
+
+// As QPainter::drawText lays out a text in a rectangle: lines as wide as the rectangle when the
+// text wraps, each on a whole pixel, a leading apart; the block, and each line, centred when
+// asked; clipped to the rectangle when it reaches past it.
+bool CachedText::layOut(
+    const QRect &rect, int flags, const QString &text, const QFont &font, const QTransform &device)
+{
+    m_glyphs.clear();
+    if ((flags & Unhandled) || text.contains(u'\x9c') || device.type() > QTransform::TxScale
+        || device.m11() != device.m22())
+        return false;
+    QTextLayout layout(engineText(text), font);
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    if (flags & Qt::TextWrapAnywhere)
+        option.setWrapMode(QTextOption::WrapAnywhere);
+    layout.setTextOption(option);
+    const bool wraps = flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere);
+    const qreal lineWidth = wraps ? qMax<qreal>(0, rect.width()) : 0x01000000;
+    const qreal leading = QFontMetricsF(font).leading();
+    qreal height = -leading;
+    qreal width = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(lineWidth);
+        height = std::ceil(height + leading);
+        line.setPosition(QPointF(0, height));
+        height += line.ascent() + line.descent();
+        width = qMax(width, line.naturalTextWidth());
+        if (height >= rect.height())
+            break;
+    }
+    layout.endLayout();
+
+    const qreal blockLeft = flags & Qt::AlignHCenter ? (rect.width() - width) / 2 : 0;
+    m_clipped = !QRectF(rect).contains(QRectF(rect.x() + blockLeft, rect.y(), width, height));
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const qreal left
+            = flags & Qt::AlignHCenter ? (rect.width() - line.horizontalAdvance()) / 2 : 0;
+        const QPointF origin(rect.x() + left, rect.y());
+        for (const QGlyphRun &run : line.glyphRuns()) {
+            if (i == 0 && m_glyphs.isEmpty())
+                m_rawFont = run.rawFont();
+            if (run.rawFont() != m_rawFont)
+                return false;
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype g = 0; g < indexes.size(); ++g)
+                m_glyphs.append({ indexes.at(g), device.map(origin + positions.at(g)) });
+        }
+    }
+    return true;
+}

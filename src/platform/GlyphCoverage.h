@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QCache>
+#include <QImage>
+#include <QPainterPath>
+#include <QPoint>
+#include <QPointF>
+#include <QRawFont>
+
+class QPainter;
+
+// Glyphs as the paint engine draws large text, rendered once for a font, a scale and a position
+// within a device pixel, from the glyph's outline and with the same rasteriser, then only
+// blended; or, when too large, kept as outlines, which saves loading and hinting them again. One
+// cache serves all the labels of a window, which show the same digits at the same size.
+class GlyphCoverage {
+public:
+    // Rendered glyphs kept at most, in bytes; the least recently drawn go first.
+    static constexpr int Budget = 6 * 1024 * 1024;
+
+    // Blends the glyph whose origin lies at `origin` (device pixels; the painter draws in
+    // device pixels) in the given colour.
+    void draw(QPainter &painter, const QRawFont &font, qreal scale, quint32 index, QPointF origin,
+        const QColor &color);
+
+private:
+    struct Key {
+        QString family;
+        qreal pixelSize;
+        int weight;
+        qreal scale;
+        quint32 index;
+        int x; // position within the pixel, in 1/256 steps
+        int y;
+        friend bool operator==(const Key &, const Key &) = default;
+        friend size_t qHash(const Key &k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.family, k.pixelSize, k.weight, k.scale, k.index, k.x, k.y);
+        }
+    };
+    struct Coverage {
+        QImage mask; // black with the coverage as alpha, at whole device pixels
+        QPoint topLeft; // relative to the whole pixel of the glyph's origin
+        QPainterPath outline; // instead, for a glyph too large to keep as an image
+    };
+
+    const Coverage *coverage(const QRawFont &font, qreal scale, quint32 index, QPointF fraction);
+
+    QCache<Key, Coverage> m_coverage { Budget };
+};
