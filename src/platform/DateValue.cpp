@@ -43,11 +43,16 @@ bool DateValue::isInRange(qint64 secondsSinceEpoch)
     return secondsSinceEpoch >= firstSecond() && secondsSinceEpoch <= lastSecond();
 }
 
-DateValue DateValue::fromSeconds(qint64 secondsSinceEpoch)
+DateValue DateValue::checked(qint64 secondsSinceEpoch, int utcOffset)
 {
     if (!isInRange(secondsSinceEpoch))
         throw RuntimeError(RuntimeError::InvalidProcedureCall, "date out of range");
-    return DateValue(secondsSinceEpoch, 0);
+    return DateValue(secondsSinceEpoch, utcOffset);
+}
+
+DateValue DateValue::fromSeconds(qint64 secondsSinceEpoch)
+{
+    return checked(secondsSinceEpoch, 0);
 }
 
 DateValue DateValue::fromDouble(double serial)
@@ -65,9 +70,7 @@ DateValue DateValue::fromDouble(double serial)
 DateValue DateValue::fromLocal(const QDate &date, const QTime &time, int utcOffset)
 {
     const qint64 days = date.toJulianDay() - epochJulianDay();
-    return DateValue(
-        fromSeconds(days * SecondsPerDay + time.msecsSinceStartOfDay() / 1000).m_seconds,
-        utcOffset);
+    return checked(days * SecondsPerDay + time.msecsSinceStartOfDay() / 1000, utcOffset);
 }
 
 double DateValue::toDouble() const
@@ -88,8 +91,7 @@ DateValue DateValue::addMinutes(qint64 minutes) const
 DateValue DateValue::addSeconds(qint64 seconds) const
 {
     const qint64 limit = 1LL << 40;
-    return DateValue(
-        fromSeconds(m_seconds + qBound(-limit, seconds, limit)).m_seconds, m_utcOffset);
+    return checked(m_seconds + qBound(-limit, seconds, limit), m_utcOffset);
 }
 
 qint64 DateValue::secondOfDay() const

@@ -26,7 +26,6 @@ public:
 
     // Seconds of the local clock since the epoch; the range applies to them.
     constexpr qint64 seconds() const { return m_seconds; }
-    constexpr int utcOffset() const { return m_utcOffset; }
     double toDouble() const;
 
     // Later by real time, on the local clock of this reading's offset.
@@ -53,6 +52,8 @@ private:
     constexpr DateValue(qint64 seconds, int utcOffset) : m_seconds(seconds), m_utcOffset(utcOffset)
     {
     }
+    // Throws RuntimeError for seconds outside the range.
+    static DateValue checked(qint64 secondsSinceEpoch, int utcOffset);
     constexpr qint64 utc() const { return m_seconds - m_utcOffset; }
     qint64 secondOfDay() const;
 
