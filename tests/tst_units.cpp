@@ -6,12 +6,14 @@
 
 #include "TestSupport.h"
 
+#include "platform/Clock.h"
 #include "platform/NumberReading.h"
 #include "platform/RuntimeError.h"
 #include "timer/SetDuration.h"
 #include "window/DurationCorrection.h"
 
 #include <QDateTime>
+#include <QScopeGuard>
 
 class UnitsTest : public QObject {
     Q_OBJECT
@@ -21,6 +23,8 @@ private slots:
     void dateValue_data();
     void dateValue();
     void arithmeticAndFaults();
+    void systemClock_data();
+    void systemClock();
 };
 
 void UnitsTest::numbers_data()
@@ -90,6 +94,35 @@ void UnitsTest::arithmeticAndFaults()
     QVERIFY_THROWS_EXCEPTION(RuntimeError, at(100, 1, 1).addSeconds(-1));
     QVERIFY_THROWS_EXCEPTION(RuntimeError, at(2026, 1, 1).addMinutes(1LL << 62));
     QVERIFY(!SetDuration::fromTexts(u"0", u"1e300")); // beyond any instant, not even a number
+}
+
+void UnitsTest::systemClock_data()
+{
+    // A zone in POSIX form, which needs no zone database, and its offset east of UTC.
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<int>("offset");
+    row("UTC", QByteArray("UTC0"), 0);
+    row("half an hour east", QByteArray("IST-5:30"), 19800);
+    row("west", QByteArray("NST3:30"), -12600);
+}
+
+void UnitsTest::systemClock()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(int, offset);
+    const QByteArray saved = qgetenv("TZ");
+    const auto restore
+        = qScopeGuard([&saved] { saved.isNull() ? qunsetenv("TZ") : qputenv("TZ", saved); });
+    const Clock clock;
+    qputenv("TZ", "UTC0");
+    const DateValue utc = clock.now();
+    qputenv("TZ", zone);
+    // The new zone shows once the second of the last reading is over; real time goes on.
+    DateValue now;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (now = clock.now()).seconds() == utc.seconds() + utc.secondsTo(now) + offset, 1500);
+    const QDateTime local = QDateTime::currentDateTime();
+    QVERIFY(qAbs(DateValue::fromLocal(local.date(), local.time()).seconds() - now.seconds()) <= 1);
 }
 
 MOVARC_TEST_MAIN(UnitsTest)
