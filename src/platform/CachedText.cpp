@@ -34,28 +34,34 @@ QString engineText(const QString &text)
 } // namespace
 
 bool CachedText::draw(QPainter &painter, const QRect &rect, int flags, const QString &text,
-    const QFont &font, const QColor &color, GlyphCoverage &glyphs)
+    const QFont &font, const QColor &color, GlyphCoverage &glyphs, const QRect &visible)
 {
     const QTransform device = painter.deviceTransform();
-    if (text != m_text || font != m_font || rect != m_rect || flags != m_flags
-        || device != m_device) {
-        m_text = text;
+    if (font != m_font || rect != m_rect || flags != m_flags || device != m_device) {
         m_font = font;
         m_rect = rect;
         m_flags = flags;
         m_device = device;
-        m_laidOut = layOut(rect, flags, text, font, device);
+        m_layouts.clear();
     }
-    if (!m_laidOut)
+    auto found = m_layouts.constFind(text);
+    if (found == m_layouts.constEnd()) {
+        if (m_layouts.size() >= MaxLayouts)
+            m_layouts.clear();
+        found = m_layouts.insert(text, layOut(text));
+    }
+    const Layout &layout = *found;
+    if (!layout.drawable)
         return false;
 
     painter.save();
-    if (m_clipped)
+    if (layout.clipped)
         painter.setClipRect(rect, Qt::IntersectClip);
     // From here on one unit is one device pixel, so that each image lands on whole pixels.
     painter.setWorldTransform(device.inverted(), true);
-    for (const Glyph &glyph : std::as_const(m_glyphs))
-        glyphs.draw(painter, m_rawFont, device.m11(), glyph.index, glyph.position, color);
+    const QRect visiblePixels = device.mapRect(QRectF(visible)).toAlignedRect();
+    for (const Glyph &glyph : layout.glyphs)
+        glyphs.draw(painter, layout.face, glyph.index, glyph.position, color, visiblePixels);
     painter.restore();
     return true;
 }
@@ -63,14 +69,16 @@ bool CachedText::draw(QPainter &painter, const QRect &rect, int flags, const QSt
 // As QPainter::drawText lays out a text in a rectangle: lines as wide as the rectangle when the
 // text wraps, each on a whole pixel, a leading apart; the block, and each line, centred when
 // asked; clipped to the rectangle when it reaches past it.
-bool CachedText::layOut(
-    const QRect &rect, int flags, const QString &text, const QFont &font, const QTransform &device)
+CachedText::Layout CachedText::layOut(const QString &text) const
 {
-    m_glyphs.clear();
+    const QRect &rect = m_rect;
+    const int flags = m_flags;
+    const QTransform &device = m_device;
+    Layout result;
     if ((flags & Unhandled) || text.contains(u'\x9c') || device.type() > QTransform::TxScale
         || device.m11() != device.m22())
-        return false;
-    QTextLayout layout(engineText(text), font);
+        return result;
+    QTextLayout layout(engineText(text), m_font);
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     if (flags & Qt::TextWrapAnywhere)
@@ -78,7 +86,7 @@ bool CachedText::layOut(
     layout.setTextOption(option);
     const bool wraps = flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere);
     const qreal lineWidth = wraps ? qMax<qreal>(0, rect.width()) : 0x01000000;
-    const qreal leading = QFontMetricsF(font).leading();
+    const qreal leading = QFontMetricsF(m_font).leading();
     qreal height = -leading;
     qreal width = 0;
     layout.beginLayout();
@@ -94,22 +102,23 @@ bool CachedText::layOut(
     layout.endLayout();
 
     const qreal blockLeft = flags & Qt::AlignHCenter ? (rect.width() - width) / 2 : 0;
-    m_clipped = !QRectF(rect).contains(QRectF(rect.x() + blockLeft, rect.y(), width, height));
+    result.clipped = !QRectF(rect).contains(QRectF(rect.x() + blockLeft, rect.y(), width, height));
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         const qreal left
             = flags & Qt::AlignHCenter ? (rect.width() - line.horizontalAdvance()) / 2 : 0;
         const QPointF origin(rect.x() + left, rect.y());
         for (const QGlyphRun &run : line.glyphRuns()) {
-            if (i == 0 && m_glyphs.isEmpty())
-                m_rawFont = run.rawFont();
-            if (run.rawFont() != m_rawFont)
-                return false;
+            if (i == 0 && result.glyphs.isEmpty())
+                result.face = GlyphCoverage::Face(run.rawFont(), device.m11());
+            if (run.rawFont() != result.face.font)
+                return {};
             const QList<quint32> indexes = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
             for (qsizetype g = 0; g < indexes.size(); ++g)
-                m_glyphs.append({ indexes.at(g), device.map(origin + positions.at(g)) });
+                result.glyphs.append({ indexes.at(g), device.map(origin + positions.at(g)) });
         }
     }
-    return true;
+    result.drawable = true;
+    return result;
 }

@@ -3,46 +3,51 @@
 
 #pragma once
 
+#include "GlyphCoverage.h"
+
 #include <QFont>
+#include <QHash>
 #include <QList>
-#include <QRawFont>
 #include <QRect>
 #include <QString>
 #include <QTransform>
 
-class GlyphCoverage;
 class QPainter;
 
 // Plain text laid out as QPainter::drawText(rect, flags, text) lays it out, and drawn from the
 // coverage of its glyphs. Qt draws glyphs this large from their outlines on every paint, hinting
-// each one again; here each is rendered once (GlyphCoverage) and then only blended. The layout is
-// made again only when the text, the font, the rectangle or the painter's device transform
-// changes.
+// each one again; here each is rendered once (GlyphCoverage) and then only blended. The layouts
+// of the texts shown are kept, as a count shows the same few dozen again and again, until the
+// font, the rectangle or the painter's device transform changes.
 class CachedText {
 public:
     // Draws the text and returns true, or returns false and draws nothing for what it does not
     // lay out as Qt does: right or bottom alignment, mnemonics, length variants, a glyph from a
-    // fallback font, a painter that rotates or shears.
+    // fallback font, a painter that rotates or shears. Only what lies in `visible` (in the
+    // painter's coordinates) needs drawing.
     bool draw(QPainter &painter, const QRect &rect, int flags, const QString &text,
-        const QFont &font, const QColor &color, GlyphCoverage &glyphs);
+        const QFont &font, const QColor &color, GlyphCoverage &glyphs, const QRect &visible);
 
 private:
+    // Layouts kept at most; a count shows 60 captions.
+    static constexpr qsizetype MaxLayouts = 100;
+
     struct Glyph {
         quint32 index;
         QPointF position; // of its origin, in device pixels
     };
-    bool layOut(const QRect &rect, int flags, const QString &text, const QFont &font,
-        const QTransform &device);
+    struct Layout {
+        bool drawable = false; // whether it can be drawn from the cache
+        bool clipped = false; // whether the text reaches past its rectangle
+        GlyphCoverage::Face face;
+        QList<Glyph> glyphs;
+    };
+    Layout layOut(const QString &text) const;
 
-    // What the glyphs were laid out for; a change of any lays them out again.
-    QString m_text;
+    // What the layouts were made for; a change of any drops them all.
     QFont m_font;
     QRect m_rect;
     int m_flags = 0;
     QTransform m_device;
-
-    QRawFont m_rawFont;
-    QList<Glyph> m_glyphs;
-    bool m_laidOut = false; // whether the last layout could be drawn from the cache
-    bool m_clipped = false; // whether the text reaches past its rectangle
+    QHash<QString, Layout> m_layouts;
 };

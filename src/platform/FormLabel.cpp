@@ -8,6 +8,7 @@
 #include "Palette.h"
 #include "RuntimeError.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -132,7 +133,7 @@ void FormLabel::paintEvent(QPaintEvent *event)
         const int flags = int(alignment()) | Qt::TextForceLeftToRight
             | (wordWrap() ? int(Qt::TextWordWrap) : 0);
         if (m_cachedText.draw(painter, contentsRect(), flags, text(), painter.font(),
-                palette().color(foregroundRole()), form->glyphCoverage()))
+                palette().color(foregroundRole()), form->glyphCoverage(), event->rect()))
             return;
     }
     QLabel::paintEvent(event);

@@ -12,7 +12,7 @@ namespace {
 
 // The raster engine spreads a blend of 96 lines or more over its thread pool; glyphs are cheap
 // enough to blend on this thread, without waking others.
-constexpr int StripHeight = 64;
+constexpr int MaxStripHeight = 95;
 // Up to this many pixels a glyph is kept as an image, premultiplied, which the raster engine
 // blends fastest. A larger one would take too much memory, and blending it costs more than
 // filling it, so it keeps its outline instead: not loaded and hinted again, only filled.
@@ -20,11 +20,17 @@ constexpr int ImagePixels = 160 * 160;
 
 } // namespace
 
-void GlyphCoverage::draw(QPainter &painter, const QRawFont &font, qreal scale, quint32 index,
-    QPointF origin, const QColor &color)
+GlyphCoverage::Face::Face(const QRawFont &rawFont, qreal deviceScale)
+    : font(rawFont), family(rawFont.familyName()), pixelSize(rawFont.pixelSize()),
+      weight(rawFont.weight()), scale(deviceScale)
+{
+}
+
+void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPointF origin,
+    const QColor &color, const QRect &visible)
 {
     const QPointF whole(std::floor(origin.x()), std::floor(origin.y()));
-    const Coverage *c = coverage(font, scale, index, origin - whole);
+    const Coverage *c = coverage(face, index, origin - whole);
     if (!c)
         return;
     if (!c->outline.isEmpty()) {
@@ -32,40 +38,39 @@ void GlyphCoverage::draw(QPainter &painter, const QRawFont &font, qreal scale, q
         painter.fillPath(c->outline.translated(origin), color);
         return;
     }
-    if (c->mask.isNull())
-        return;
     const QPoint at = whole.toPoint() + c->topLeft;
-    const QImage &mask = c->mask;
-    for (int y = 0; y < mask.height(); y += StripHeight) {
-        // Each strip shares the image's pixels; drawn whole at a point, it takes the direct path.
-        const QImage strip(mask.constScanLine(y), mask.width(),
-            qMin(StripHeight, mask.height() - y), mask.bytesPerLine(), mask.format());
-        if (color == Qt::black) {
-            painter.drawImage(at + QPoint(0, y), strip);
+    const bool black = color == Qt::black;
+    for (const Strip &strip : c->strips) {
+        const QPoint stripAt = at + QPoint(0, strip.top);
+        if (!visible.intersects(QRect(stripAt, strip.image.size())))
+            continue;
+        if (black) {
+            painter.drawImage(stripAt, strip.image);
             continue;
         }
         // The coverage is black; another colour needs it tinted.
-        QImage tinted(strip.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage tinted(strip.image.size(), QImage::Format_ARGB32_Premultiplied);
         tinted.fill(color);
         QPainter tint(&tinted);
         tint.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        tint.drawImage(0, 0, strip);
+        tint.drawImage(0, 0, strip.image);
         tint.end();
-        painter.drawImage(at + QPoint(0, y), tinted);
+        painter.drawImage(stripAt, tinted);
     }
 }
 
 // Rendered on first use as the paint engine renders a glyph this large: its outline, filled
 // with antialiasing.
 const GlyphCoverage::Coverage *GlyphCoverage::coverage(
-    const QRawFont &font, qreal scale, quint32 index, QPointF fraction)
+    const Face &face, quint32 index, QPointF fraction)
 {
     const auto steps = [](qreal f) { return static_cast<int>(std::lround(f * 256)); };
-    const Key key { font.familyName(), font.pixelSize(), font.weight(), scale, index,
+    const Key key { face.family, face.pixelSize, face.weight, face.scale, index,
         steps(fraction.x()), steps(fraction.y()) };
     if (const Coverage *c = m_coverage.object(key))
         return c;
-    const QPainterPath outline = QTransform::fromScale(scale, scale).map(font.pathForGlyph(index));
+    const QPainterPath outline
+        = QTransform::fromScale(face.scale, face.scale).map(face.font.pathForGlyph(index));
     const QPainterPath placed = outline.translated(fraction);
     auto c = std::make_unique<Coverage>();
     const QRect box = placed.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
@@ -79,6 +84,17 @@ const GlyphCoverage::Coverage *GlyphCoverage::coverage(
         fill.setRenderHint(QPainter::Antialiasing);
         fill.translate(-box.topLeft());
         fill.fillPath(placed, Qt::black);
+        fill.end();
+        // Bands of even height: as few blends as the engine keeps on this thread.
+        const int bands = (box.height() + MaxStripHeight - 1) / MaxStripHeight;
+        const int height = (box.height() + bands - 1) / bands;
+        const QImage &mask = c->mask;
+        for (int y = 0; y < mask.height(); y += height) {
+            c->strips.append(
+                { QImage(mask.constScanLine(y), mask.width(), qMin(height, mask.height() - y),
+                      mask.bytesPerLine(), mask.format()),
+                    y });
+        }
     }
     const qsizetype bytes = c->mask.sizeInBytes() + c->outline.elementCount() * 24 + 64;
     const int cost = static_cast<int>(qMin<qsizetype>(bytes, Budget));

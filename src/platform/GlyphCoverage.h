@@ -5,6 +5,7 @@
 
 #include <QCache>
 #include <QImage>
+#include <QList>
 #include <QPainterPath>
 #include <QPoint>
 #include <QPointF>
@@ -21,10 +22,22 @@ public:
     // Rendered glyphs kept at most, in bytes; the least recently drawn go first.
     static constexpr int Budget = 6 * 1024 * 1024;
 
+    // A font at a scale, as the cache tells glyphs apart; made once per layout, not per glyph.
+    struct Face {
+        Face() = default;
+        Face(const QRawFont &rawFont, qreal deviceScale);
+        QRawFont font;
+        QString family;
+        qreal pixelSize = 0;
+        int weight = 0;
+        qreal scale = 1;
+    };
+
     // Blends the glyph whose origin lies at `origin` (device pixels; the painter draws in
-    // device pixels) in the given colour.
-    void draw(QPainter &painter, const QRawFont &font, qreal scale, quint32 index, QPointF origin,
-        const QColor &color);
+    // device pixels) in the given colour. Only what lies in `visible` needs drawing: the rest is
+    // outside the region being repainted.
+    void draw(QPainter &painter, const Face &face, quint32 index, QPointF origin,
+        const QColor &color, const QRect &visible);
 
 private:
     struct Key {
@@ -41,13 +54,18 @@ private:
             return qHashMulti(seed, k.family, k.pixelSize, k.weight, k.scale, k.index, k.x, k.y);
         }
     };
+    struct Strip {
+        QImage image; // shares the pixels of the glyph's mask
+        int top; // in rows from the top of the mask
+    };
     struct Coverage {
         QImage mask; // black with the coverage as alpha, at whole device pixels
+        QList<Strip> strips; // the mask cut into bands that the engine blends on this thread
         QPoint topLeft; // relative to the whole pixel of the glyph's origin
         QPainterPath outline; // instead, for a glyph too large to keep as an image
     };
 
-    const Coverage *coverage(const QRawFont &font, qreal scale, quint32 index, QPointF fraction);
+    const Coverage *coverage(const Face &face, quint32 index, QPointF fraction);
 
     QCache<Key, Coverage> m_coverage { Budget };
 };
