@@ -340,6 +340,7 @@ void WindowTest::digitsInsideTheClient()
     for (const FormLabel *l : w->lblTime)
         if (!l->isHidden())
             drawText(painter, l, l->pos());
+    painter.end();
     const QRect seconds
         = w->lblTime[1]->geometry().intersected(QRect(0, 60, w->width(), w->height()));
     // The window's backing store: the image the platform shows.

@@ -71,21 +71,18 @@ bool CachedText::draw(QPainter &painter, const QRect &rect, int flags, const QSt
 // asked; clipped to the rectangle when it reaches past it.
 CachedText::Layout CachedText::layOut(const QString &text) const
 {
-    const QRect &rect = m_rect;
-    const int flags = m_flags;
-    const QTransform &device = m_device;
     Layout result;
-    if ((flags & Unhandled) || text.contains(u'\x9c') || device.type() > QTransform::TxScale
-        || device.m11() != device.m22())
+    if ((m_flags & Unhandled) || text.contains(u'\x9c') || m_device.type() > QTransform::TxScale
+        || m_device.m11() != m_device.m22())
         return result;
     QTextLayout layout(engineText(text), m_font);
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
-    if (flags & Qt::TextWrapAnywhere)
+    if (m_flags & Qt::TextWrapAnywhere)
         option.setWrapMode(QTextOption::WrapAnywhere);
     layout.setTextOption(option);
-    const bool wraps = flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere);
-    const qreal lineWidth = wraps ? qMax<qreal>(0, rect.width()) : 0x01000000;
+    const bool wraps = m_flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere);
+    const qreal lineWidth = wraps ? qMax<qreal>(0, m_rect.width()) : 0x01000000;
     const qreal leading = QFontMetricsF(m_font).leading();
     qreal height = -leading;
     qreal width = 0;
@@ -96,27 +93,28 @@ CachedText::Layout CachedText::layOut(const QString &text) const
         line.setPosition(QPointF(0, height));
         height += line.ascent() + line.descent();
         width = qMax(width, line.naturalTextWidth());
-        if (height >= rect.height())
+        if (height >= m_rect.height())
             break;
     }
     layout.endLayout();
 
-    const qreal blockLeft = flags & Qt::AlignHCenter ? (rect.width() - width) / 2 : 0;
-    result.clipped = !QRectF(rect).contains(QRectF(rect.x() + blockLeft, rect.y(), width, height));
+    const qreal blockLeft = m_flags & Qt::AlignHCenter ? (m_rect.width() - width) / 2 : 0;
+    result.clipped
+        = !QRectF(m_rect).contains(QRectF(m_rect.x() + blockLeft, m_rect.y(), width, height));
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         const qreal left
-            = flags & Qt::AlignHCenter ? (rect.width() - line.horizontalAdvance()) / 2 : 0;
-        const QPointF origin(rect.x() + left, rect.y());
+            = m_flags & Qt::AlignHCenter ? (m_rect.width() - line.horizontalAdvance()) / 2 : 0;
+        const QPointF origin(m_rect.x() + left, m_rect.y());
         for (const QGlyphRun &run : line.glyphRuns()) {
             if (i == 0 && result.glyphs.isEmpty())
-                result.face = GlyphCoverage::Face(run.rawFont(), device.m11());
+                result.face = GlyphCoverage::Face(run.rawFont(), m_device.m11());
             if (run.rawFont() != result.face.font)
                 return {};
             const QList<quint32> indexes = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
             for (qsizetype g = 0; g < indexes.size(); ++g)
-                result.glyphs.append({ indexes.at(g), device.map(origin + positions.at(g)) });
+                result.glyphs.append({ indexes.at(g), m_device.map(origin + positions.at(g)) });
         }
     }
     result.drawable = true;
