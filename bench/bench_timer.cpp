@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Benchmarks of the tick, the repaint, the layout and start-up, on the offscreen platform. Run them with
-// scripts/bench; add -callgrind for instruction counts instead of time.
+// Benchmarks of the tick, the repaint, the layout and start-up, on the offscreen platform. Run them
+// with scripts/bench; add -callgrind for instruction counts instead of time.
 
 #include "../tests/TestSupport.h"
 
@@ -100,22 +100,32 @@ void TimerBenchmark::tickWithRepaint()
 void TimerBenchmark::paint_data()
 {
     QTest::addColumn<QSize>("client");
-    QTest::newRow("second changes, 594 x 274") << QSize(594, 274);
-    QTest::newRow("second changes, 3840 x 2160") << QSize(3840, 2160);
+    QTest::addColumn<bool>("alert");
+    QTest::newRow("second changes, 594 x 274") << QSize(594, 274) << false;
+    QTest::newRow("second changes, 3840 x 2160") << QSize(3840, 2160) << false;
+    QTest::newRow("alert colour changes, 594 x 274") << QSize(594, 274) << true;
 }
 
 void TimerBenchmark::paint()
 {
     // The tick and the repaint of a second boundary while counting, at the designed size and
-    // maximised on a 4K screen, where the digits are 960 points.
+    // maximised on a 4K screen, where the digits are 960 points; or one colour of the alert.
     QFETCH(QSize, client);
+    QFETCH(bool, alert);
     prepare(QStringLiteral("counting"));
     w->resize(client);
     flushPaint();
+    IntervalTimer *timer = w->Timer1;
+    if (alert) {
+        clock.local = clock.local.addSecs(600 * 60);
+        w->Timer1->fire();
+        flushPaint();
+        timer = w->Timer2;
+    }
     QBENCHMARK
     {
         clock.local = clock.local.addSecs(1);
-        w->Timer1->fire();
+        timer->fire();
         flushPaint();
     }
 }

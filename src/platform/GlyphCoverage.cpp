@@ -40,6 +40,8 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
     }
     const QPoint at = whole.toPoint() + c->topLeft;
     const bool black = color == Qt::black;
+    if (!black)
+        setTint(color);
     for (const Strip &strip : c->strips) {
         const QPoint stripAt = at + QPoint(0, strip.top);
         if (!visible.intersects(QRect(stripAt, strip.image.size())))
@@ -48,14 +50,35 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
             painter.drawImage(stripAt, strip.image);
             continue;
         }
-        // The coverage is black; another colour needs it tinted.
-        QImage tinted(strip.image.size(), QImage::Format_ARGB32_Premultiplied);
-        tinted.fill(color);
-        QPainter tint(&tinted);
-        tint.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        tint.drawImage(0, 0, strip.image);
-        tint.end();
-        painter.drawImage(stripAt, tinted);
+        // The coverage is black; another colour is looked up for each coverage value.
+        const QSize size = strip.image.size();
+        if (m_tinted.width() < size.width() || m_tinted.height() < size.height())
+            m_tinted
+                = QImage(size.expandedTo(m_tinted.size()), QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < size.height(); ++y) {
+            const auto *from = reinterpret_cast<const QRgb *>(strip.image.constScanLine(y));
+            auto *to = reinterpret_cast<QRgb *>(m_tinted.scanLine(y));
+            for (int x = 0; x < size.width(); ++x)
+                to[x] = m_tint[qAlpha(from[x])];
+        }
+        painter.drawImage(stripAt, m_tinted, QRect(QPoint(0, 0), size));
+    }
+}
+
+// The colour at each coverage, premultiplied as the paint engine multiplies a colour by a
+// coverage, so that a tinted glyph blends to the very pixels a filled one does.
+void GlyphCoverage::setTint(const QColor &color)
+{
+    const QRgb premultiplied = qPremultiply(color.rgba());
+    if (premultiplied == m_tintOf)
+        return;
+    m_tintOf = premultiplied;
+    for (uint a = 0; a < 256; ++a) {
+        quint32 rb = (premultiplied & 0xff00ff) * a;
+        rb = ((rb + ((rb >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+        quint32 ag = ((premultiplied >> 8) & 0xff00ff) * a;
+        ag = (ag + ((ag >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+        m_tint[a] = ag | rb;
     }
 }
 

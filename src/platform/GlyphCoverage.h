@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include <array>
+
 #include <QCache>
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QPainterPath>
@@ -66,6 +69,12 @@ private:
     };
 
     const Coverage *coverage(const Face &face, quint32 index, QPointF fraction);
+    void setTint(const QColor &color);
 
     QCache<Key, Coverage> m_coverage { Budget };
+    // The colour other than black last drawn, premultiplied, at each coverage (all zero for the
+    // transparent start), and room to tint a strip in.
+    QRgb m_tintOf = 0;
+    std::array<QRgb, 256> m_tint {};
+    QImage m_tinted;
 };
