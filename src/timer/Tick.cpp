@@ -50,7 +50,11 @@ void frmSarvelTimer::Timer1_Timer()
     // nine hours still counts correctly.
     SarvelSecond = static_cast<qint16>(std::clamp<qint64>(
         count, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
-    const DurationDigits digits = DurationDigits::fromCount(count);
+    if (count != m_formattedCount) {
+        m_formattedCount = count;
+        m_formattedDigits = DurationDigits::fromCount(count);
+    }
+    const DurationDigits &digits = m_formattedDigits;
     if (digits.minuteUnitShown) {
         lblTime[2]->setVisible(true);
         lblTime[0]->setCaption(digits.left);

@@ -7,6 +7,7 @@
 #include "platform/DateValue.h"
 #include "platform/Form.h"
 #include "timer/AlertCycle.h"
+#include "timer/DurationDigits.h"
 #include "window/DisplayDescription.h"
 
 #include <array>
@@ -78,4 +79,7 @@ private:
     Clock m_clock;
     AlertCycle m_alertCycle;
     DisplayDescription::Shown m_described; // what the accessible description last described
+    // The count the tick last formatted, and its digits: about five ticks see each count.
+    qint64 m_formattedCount = 0;
+    DurationDigits m_formattedDigits = DurationDigits::fromCount(0);
 };
