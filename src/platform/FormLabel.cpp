@@ -122,8 +122,7 @@ void FormLabel::realiseGeometry()
     const QRect target(toPixels(m_left), toPixels(m_top), toPixels(m_width), toPixels(m_height));
     // The program sets every size; held fixed, a label whose text changes asks its window for no
     // new layout, which a count would otherwise post once a second.
-    if (target.size() != minimumSize() || target.size() != maximumSize())
-        setFixedSize(target.size());
+    setFixedSize(target.size());
     if (target != geometry())
         setGeometry(target);
 }

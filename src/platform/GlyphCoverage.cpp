@@ -65,21 +65,16 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
     }
 }
 
-// The colour at each coverage, premultiplied as the paint engine multiplies a colour by a
-// coverage, so that a tinted glyph blends to the very pixels a filled one does.
+// The colour at each coverage, premultiplied with the rounding the paint engine uses, so that a
+// tinted glyph blends to the very pixels a filled one does. Colours here are opaque.
 void GlyphCoverage::setTint(const QColor &color)
 {
-    const QRgb premultiplied = qPremultiply(color.rgba());
-    if (premultiplied == m_tintOf)
+    const QRgb rgb = color.rgb();
+    if (rgb == m_tintOf)
         return;
-    m_tintOf = premultiplied;
-    for (uint a = 0; a < 256; ++a) {
-        quint32 rb = (premultiplied & 0xff00ff) * a;
-        rb = ((rb + ((rb >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
-        quint32 ag = ((premultiplied >> 8) & 0xff00ff) * a;
-        ag = (ag + ((ag >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
-        m_tint[a] = ag | rb;
-    }
+    m_tintOf = rgb;
+    for (int a = 0; a < 256; ++a)
+        m_tint[a] = qPremultiply(qRgba(qRed(rgb), qGreen(rgb), qBlue(rgb), a));
 }
 
 // Rendered on first use as the paint engine renders a glyph this large: its outline, filled

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include <QCache>
 #include <QColor>
@@ -72,9 +73,8 @@ private:
     void setTint(const QColor &color);
 
     QCache<Key, Coverage> m_coverage { Budget };
-    // The colour other than black last drawn, premultiplied, at each coverage (all zero for the
-    // transparent start), and room to tint a strip in.
-    QRgb m_tintOf = 0;
+    // The colour other than black last drawn, at each coverage, and room to tint a strip in.
+    std::optional<QRgb> m_tintOf;
     std::array<QRgb, 256> m_tint {};
     QImage m_tinted;
 };
