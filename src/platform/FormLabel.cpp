@@ -129,8 +129,11 @@ void FormLabel::realiseGeometry()
 
 void FormLabel::paintEvent(QPaintEvent *event)
 {
+    // An empty label without a frame shows nothing; the alert repaints over one twice a second.
+    if (text().isEmpty() && frameShape() == QFrame::NoFrame)
+        return;
     Form *const form = qobject_cast<Form *>(window());
-    if (form && m_fontSize >= UnhintedFontSize && !text().isEmpty()) {
+    if (form && m_fontSize >= UnhintedFontSize) {
         // As the label draws plain text: aligned and wrapped in its contents, left to right.
         QPainter painter(this);
         const int flags = int(alignment()) | Qt::TextForceLeftToRight
