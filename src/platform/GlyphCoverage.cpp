@@ -18,6 +18,18 @@ constexpr int MaxStripHeight = 95;
 // filling it, so it keeps its outline instead: not loaded and hinted again, only filled.
 constexpr int ImagePixels = 160 * 160;
 
+QByteArray alphaOf(const QImage &mask)
+{
+    QByteArray alpha(mask.width() * mask.height(), Qt::Uninitialized);
+    uchar *to = reinterpret_cast<uchar *>(alpha.data());
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
+        for (int x = 0; x < mask.width(); ++x)
+            *to++ = static_cast<uchar>(qAlpha(from[x]));
+    }
+    return alpha;
+}
+
 } // namespace
 
 GlyphCoverage::Face::Face(const QRawFont &rawFont, qreal deviceScale)
@@ -30,7 +42,7 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
     const QColor &color, const QRect &visible)
 {
     const QPointF whole(std::floor(origin.x()), std::floor(origin.y()));
-    const Coverage *c = coverage(face, index, origin - whole);
+    Coverage *c = coverage(face, index, origin - whole);
     if (!c)
         return;
     if (!c->outline.isEmpty()) {
@@ -40,8 +52,12 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
     }
     const QPoint at = whole.toPoint() + c->topLeft;
     const bool black = color == Qt::black;
-    if (!black)
+    if (!black) {
         setTint(color);
+        if (c->alpha.isEmpty())
+            c->alpha = alphaOf(c->mask);
+    }
+    const int width = c->mask.width();
     for (const Strip &strip : c->strips) {
         const QPoint stripAt = at + QPoint(0, strip.top);
         if (!visible.intersects(QRect(stripAt, strip.image.size())))
@@ -55,11 +71,12 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
         if (m_tinted.width() < size.width() || m_tinted.height() < size.height())
             m_tinted
                 = QImage(size.expandedTo(m_tinted.size()), QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < size.height(); ++y) {
-            const auto *from = reinterpret_cast<const QRgb *>(strip.image.constScanLine(y));
+        const auto *from
+            = reinterpret_cast<const uchar *>(c->alpha.constData()) + strip.top * width;
+        for (int y = 0; y < size.height(); ++y, from += width) {
             auto *to = reinterpret_cast<QRgb *>(m_tinted.scanLine(y));
-            for (int x = 0; x < size.width(); ++x)
-                to[x] = m_tint[qAlpha(from[x])];
+            for (int x = 0; x < width; ++x)
+                to[x] = m_tint[from[x]];
         }
         painter.drawImage(stripAt, m_tinted, QRect(QPoint(0, 0), size));
     }
@@ -79,13 +96,12 @@ void GlyphCoverage::setTint(const QColor &color)
 
 // Rendered on first use as the paint engine renders a glyph this large: its outline, filled
 // with antialiasing.
-const GlyphCoverage::Coverage *GlyphCoverage::coverage(
-    const Face &face, quint32 index, QPointF fraction)
+GlyphCoverage::Coverage *GlyphCoverage::coverage(const Face &face, quint32 index, QPointF fraction)
 {
     const auto steps = [](qreal f) { return static_cast<int>(std::lround(f * 256)); };
     const Key key { face.family, face.pixelSize, face.weight, face.scale, index,
         steps(fraction.x()), steps(fraction.y()) };
-    if (const Coverage *c = m_coverage.object(key))
+    if (Coverage *c = m_coverage.object(key))
         return c;
     const QPainterPath outline
         = QTransform::fromScale(face.scale, face.scale).map(face.font.pathForGlyph(index));
@@ -114,7 +130,8 @@ const GlyphCoverage::Coverage *GlyphCoverage::coverage(
                     y });
         }
     }
-    const qsizetype bytes = c->mask.sizeInBytes() + c->outline.elementCount() * 24 + 64;
+    // The cost includes the byte a pixel that a draw in colour adds later.
+    const qsizetype bytes = c->mask.sizeInBytes() * 5 / 4 + c->outline.elementCount() * 24 + 64;
     const int cost = static_cast<int>(qMin<qsizetype>(bytes, Budget));
     return m_coverage.insert(key, c.release(), cost) ? m_coverage.object(key) : nullptr;
 }

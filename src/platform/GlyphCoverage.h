@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include <QByteArray>
 #include <QCache>
 #include <QColor>
 #include <QImage>
@@ -64,12 +65,15 @@ private:
     };
     struct Coverage {
         QImage mask; // black with the coverage as alpha, at whole device pixels
+        // The coverage alone, a byte a pixel, made on the first draw in another colour: a
+        // quarter of the memory to read on every blink.
+        QByteArray alpha;
         QList<Strip> strips; // the mask cut into bands that the engine blends on this thread
         QPoint topLeft; // relative to the whole pixel of the glyph's origin
         QPainterPath outline; // instead, for a glyph too large to keep as an image
     };
 
-    const Coverage *coverage(const Face &face, quint32 index, QPointF fraction);
+    Coverage *coverage(const Face &face, quint32 index, QPointF fraction);
     void setTint(const QColor &color);
 
     QCache<Key, Coverage> m_coverage { Budget };
