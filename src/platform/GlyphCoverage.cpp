@@ -12,10 +12,11 @@ namespace {
 
 // The raster engine spreads a blend of 96 lines or more over its thread pool; glyphs are cheap
 // enough to blend on this thread, without waking others.
-constexpr int MaxStripHeight = 95;
-// Up to this many pixels a glyph is kept as an image, premultiplied, which the raster engine
-// blends fastest. A larger one would take too much memory, and blending it costs more than
-// filling it, so it keeps its outline instead: not loaded and hinted again, only filled.
+constexpr int MaxBandHeight = 95;
+// Up to this many pixels a glyph is kept as its coverage, and drawn through a premultiplied
+// image, which the raster engine blends fastest. A larger one would take too much memory, and
+// blending it costs more than filling it, so it keeps its outline instead: not loaded and hinted
+// again, only filled.
 constexpr int ImagePixels = 160 * 160;
 
 QByteArray alphaOf(const QImage &mask)
@@ -51,34 +52,28 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
         return;
     }
     const QPoint at = whole.toPoint() + c->topLeft;
-    const bool black = color == Qt::black;
-    if (!black) {
-        setTint(color);
-        if (c->alpha.isEmpty())
-            c->alpha = alphaOf(c->mask);
-    }
-    const int width = c->mask.width();
-    for (const Strip &strip : c->strips) {
-        const QPoint stripAt = at + QPoint(0, strip.top);
-        if (!visible.intersects(QRect(stripAt, strip.image.size())))
+    setTint(color);
+    const int width = c->size.width();
+    for (int top = 0; top < c->size.height(); top += c->bandHeight) {
+        const QRect band(
+            at + QPoint(0, top), QSize(width, qMin(c->bandHeight, c->size.height() - top)));
+        // Only what is repainted is tinted: a neighbour's repaint may cross one column of it.
+        const QRect part = band & visible;
+        if (part.isEmpty())
             continue;
-        if (black) {
-            painter.drawImage(stripAt, strip.image);
-            continue;
-        }
-        // The coverage is black; another colour is looked up for each coverage value.
-        const QSize size = strip.image.size();
-        if (m_tinted.width() < size.width() || m_tinted.height() < size.height())
-            m_tinted
-                = QImage(size.expandedTo(m_tinted.size()), QImage::Format_ARGB32_Premultiplied);
-        const auto *from
-            = reinterpret_cast<const uchar *>(c->alpha.constData()) + strip.top * width;
-        for (int y = 0; y < size.height(); ++y, from += width) {
+        if (m_tinted.width() < part.width() || m_tinted.height() < part.height())
+            m_tinted = QImage(
+                part.size().expandedTo(m_tinted.size()), QImage::Format_ARGB32_Premultiplied);
+        const auto *from = reinterpret_cast<const uchar *>(c->alpha.constData())
+            + (top + part.y() - band.y()) * width + (part.x() - band.x());
+        const int columns = part.width();
+        const QRgb *const tint = m_tint.data();
+        for (int y = 0; y < part.height(); ++y, from += width) {
             auto *to = reinterpret_cast<QRgb *>(m_tinted.scanLine(y));
-            for (int x = 0; x < width; ++x)
-                to[x] = m_tint[from[x]];
+            for (int x = 0; x < columns; ++x)
+                to[x] = tint[from[x]];
         }
-        painter.drawImage(stripAt, m_tinted, QRect(QPoint(0, 0), size));
+        painter.drawImage(part.topLeft(), m_tinted, QRect(QPoint(0, 0), part.size()));
     }
 }
 
@@ -111,27 +106,21 @@ GlyphCoverage::Coverage *GlyphCoverage::coverage(const Face &face, quint32 index
     if (box.width() * box.height() > ImagePixels) {
         c->outline = outline;
     } else if (!placed.isEmpty()) {
-        c->mask = QImage(box.size(), QImage::Format_ARGB32_Premultiplied);
-        c->mask.fill(0);
-        c->topLeft = box.topLeft();
-        QPainter fill(&c->mask);
+        QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
+        mask.fill(0);
+        QPainter fill(&mask);
         fill.setRenderHint(QPainter::Antialiasing);
         fill.translate(-box.topLeft());
         fill.fillPath(placed, Qt::black);
         fill.end();
+        c->alpha = alphaOf(mask);
+        c->size = box.size();
+        c->topLeft = box.topLeft();
         // Bands of even height: as few blends as the engine keeps on this thread.
-        const int bands = (box.height() + MaxStripHeight - 1) / MaxStripHeight;
-        const int height = (box.height() + bands - 1) / bands;
-        const QImage &mask = c->mask;
-        for (int y = 0; y < mask.height(); y += height) {
-            c->strips.append(
-                { QImage(mask.constScanLine(y), mask.width(), qMin(height, mask.height() - y),
-                      mask.bytesPerLine(), mask.format()),
-                    y });
-        }
+        const int bands = (box.height() + MaxBandHeight - 1) / MaxBandHeight;
+        c->bandHeight = (box.height() + bands - 1) / bands;
     }
-    // The cost includes the byte a pixel that a draw in colour adds later.
-    const qsizetype bytes = c->mask.sizeInBytes() * 5 / 4 + c->outline.elementCount() * 24 + 64;
+    const qsizetype bytes = c->alpha.size() + c->outline.elementCount() * 24 + 64;
     const int cost = static_cast<int>(qMin<qsizetype>(bytes, Budget));
     return m_coverage.insert(key, c.release(), cost) ? m_coverage.object(key) : nullptr;
 }

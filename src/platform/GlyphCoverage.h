@@ -15,6 +15,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRawFont>
+#include <QSize>
 
 class QPainter;
 
@@ -59,16 +60,12 @@ private:
             return qHashMulti(seed, k.family, k.pixelSize, k.weight, k.scale, k.index, k.x, k.y);
         }
     };
-    struct Strip {
-        QImage image; // shares the pixels of the glyph's mask
-        int top; // in rows from the top of the mask
-    };
     struct Coverage {
-        QImage mask; // black with the coverage as alpha, at whole device pixels
-        // The coverage alone, a byte a pixel, made on the first draw in another colour: a
-        // quarter of the memory to read on every blink.
+        // The coverage, a byte a pixel, at whole device pixels: a quarter of the memory of an
+        // image, which is made for each band as it is drawn, in the colour it is drawn in.
         QByteArray alpha;
-        QList<Strip> strips; // the mask cut into bands that the engine blends on this thread
+        QSize size;
+        int bandHeight = 0; // rows blended at a time, so that the engine blends on this thread
         QPoint topLeft; // relative to the whole pixel of the glyph's origin
         QPainterPath outline; // instead, for a glyph too large to keep as an image
     };
@@ -77,7 +74,7 @@ private:
     void setTint(const QColor &color);
 
     QCache<Key, Coverage> m_coverage { Budget };
-    // The colour other than black last drawn, at each coverage, and room to tint a strip in.
+    // The colour last drawn, at each coverage, and room to tint a band in.
     std::optional<QRgb> m_tintOf;
     std::array<QRgb, 256> m_tint {};
     QImage m_tinted;
