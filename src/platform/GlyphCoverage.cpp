@@ -19,18 +19,6 @@ constexpr int MaxBandHeight = 95;
 // again, only filled.
 constexpr int ImagePixels = 160 * 160;
 
-QByteArray alphaOf(const QImage &mask)
-{
-    QByteArray alpha(mask.width() * mask.height(), Qt::Uninitialized);
-    uchar *to = reinterpret_cast<uchar *>(alpha.data());
-    for (int y = 0; y < mask.height(); ++y) {
-        const auto *from = reinterpret_cast<const QRgb *>(mask.constScanLine(y));
-        for (int x = 0; x < mask.width(); ++x)
-            *to++ = static_cast<uchar>(qAlpha(from[x]));
-    }
-    return alpha;
-}
-
 } // namespace
 
 GlyphCoverage::Face::Face(const QRawFont &rawFont, qreal deviceScale)
@@ -43,7 +31,7 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
     const QColor &color, const QRect &visible)
 {
     const QPointF whole(std::floor(origin.x()), std::floor(origin.y()));
-    Coverage *c = coverage(face, index, origin - whole);
+    const Coverage *c = coverage(face, index, origin - whole);
     if (!c)
         return;
     if (!c->outline.isEmpty()) {
@@ -53,10 +41,10 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
     }
     const QPoint at = whole.toPoint() + c->topLeft;
     setTint(color);
-    const int width = c->size.width();
-    for (int top = 0; top < c->size.height(); top += c->bandHeight) {
+    const int height = c->alpha.height();
+    for (int top = 0; top < height; top += c->bandHeight) {
         const QRect band(
-            at + QPoint(0, top), QSize(width, qMin(c->bandHeight, c->size.height() - top)));
+            at + QPoint(0, top), QSize(c->alpha.width(), qMin(c->bandHeight, height - top)));
         // Only what is repainted is tinted: a neighbour's repaint may cross one column of it.
         const QRect part = band & visible;
         if (part.isEmpty())
@@ -64,14 +52,12 @@ void GlyphCoverage::draw(QPainter &painter, const Face &face, quint32 index, QPo
         if (m_tinted.width() < part.width() || m_tinted.height() < part.height())
             m_tinted = QImage(
                 part.size().expandedTo(m_tinted.size()), QImage::Format_ARGB32_Premultiplied);
-        const auto *from = reinterpret_cast<const uchar *>(c->alpha.constData())
-            + (top + part.y() - band.y()) * width + (part.x() - band.x());
-        const int columns = part.width();
-        const QRgb *const tint = m_tint.data();
-        for (int y = 0; y < part.height(); ++y, from += width) {
+        const QPoint from = part.topLeft() - at;
+        for (int y = 0; y < part.height(); ++y) {
+            const uchar *coverage = c->alpha.constScanLine(from.y() + y) + from.x();
             auto *to = reinterpret_cast<QRgb *>(m_tinted.scanLine(y));
-            for (int x = 0; x < columns; ++x)
-                to[x] = tint[from[x]];
+            for (int x = 0; x < part.width(); ++x)
+                to[x] = m_tint[coverage[x]];
         }
         painter.drawImage(part.topLeft(), m_tinted, QRect(QPoint(0, 0), part.size()));
     }
@@ -91,12 +77,13 @@ void GlyphCoverage::setTint(const QColor &color)
 
 // Rendered on first use as the paint engine renders a glyph this large: its outline, filled
 // with antialiasing.
-GlyphCoverage::Coverage *GlyphCoverage::coverage(const Face &face, quint32 index, QPointF fraction)
+const GlyphCoverage::Coverage *GlyphCoverage::coverage(
+    const Face &face, quint32 index, QPointF fraction)
 {
     const auto steps = [](qreal f) { return static_cast<int>(std::lround(f * 256)); };
     const Key key { face.family, face.pixelSize, face.weight, face.scale, index,
         steps(fraction.x()), steps(fraction.y()) };
-    if (Coverage *c = m_coverage.object(key))
+    if (const Coverage *c = m_coverage.object(key))
         return c;
     const QPainterPath outline
         = QTransform::fromScale(face.scale, face.scale).map(face.font.pathForGlyph(index));
@@ -113,14 +100,13 @@ GlyphCoverage::Coverage *GlyphCoverage::coverage(const Face &face, quint32 index
         fill.translate(-box.topLeft());
         fill.fillPath(placed, Qt::black);
         fill.end();
-        c->alpha = alphaOf(mask);
-        c->size = box.size();
+        c->alpha = mask.convertToFormat(QImage::Format_Alpha8);
         c->topLeft = box.topLeft();
         // Bands of even height: as few blends as the engine keeps on this thread.
         const int bands = (box.height() + MaxBandHeight - 1) / MaxBandHeight;
         c->bandHeight = (box.height() + bands - 1) / bands;
     }
-    const qsizetype bytes = c->alpha.size() + c->outline.elementCount() * 24 + 64;
+    const qsizetype bytes = c->alpha.sizeInBytes() + c->outline.elementCount() * 24 + 64;
     const int cost = static_cast<int>(qMin<qsizetype>(bytes, Budget));
     return m_coverage.insert(key, c.release(), cost) ? m_coverage.object(key) : nullptr;
 }

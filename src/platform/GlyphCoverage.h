@@ -6,7 +6,6 @@
 #include <array>
 #include <optional>
 
-#include <QByteArray>
 #include <QCache>
 #include <QColor>
 #include <QImage>
@@ -15,7 +14,6 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRawFont>
-#include <QSize>
 
 class QPainter;
 
@@ -61,16 +59,15 @@ private:
         }
     };
     struct Coverage {
-        // The coverage, a byte a pixel, at whole device pixels: a quarter of the memory of an
-        // image, which is made for each band as it is drawn, in the colour it is drawn in.
-        QByteArray alpha;
-        QSize size;
+        // The coverage, a byte a pixel, at whole device pixels: a quarter of the memory of a
+        // colour image, which is made for each band as it is drawn, in the colour it is drawn in.
+        QImage alpha;
         int bandHeight = 0; // rows blended at a time, so that the engine blends on this thread
         QPoint topLeft; // relative to the whole pixel of the glyph's origin
         QPainterPath outline; // instead, for a glyph too large to keep as an image
     };
 
-    Coverage *coverage(const Face &face, quint32 index, QPointF fraction);
+    const Coverage *coverage(const Face &face, quint32 index, QPointF fraction);
     void setTint(const QColor &color);
 
     QCache<Key, Coverage> m_coverage { Budget };
