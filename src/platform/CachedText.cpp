@@ -36,6 +36,9 @@ QString engineText(const QString &text)
 bool CachedText::draw(QPainter &painter, const QRect &rect, int flags, const QString &text,
     const QFont &font, const QColor &color, GlyphCoverage &glyphs, const QRect &visible)
 {
+    // The tint is made for opaque colours; Qt blends a translucent one itself.
+    if (color.alpha() != 255)
+        return false;
     const QTransform device = painter.deviceTransform();
     if (font != m_font || rect != m_rect || flags != m_flags || device != m_device) {
         m_font = font;

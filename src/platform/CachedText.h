@@ -23,8 +23,8 @@ class CachedText {
 public:
     // Draws the text and returns true, or returns false and draws nothing for what it does not
     // lay out as Qt does: right or bottom alignment, mnemonics, length variants, a glyph from a
-    // fallback font, a painter that rotates or shears. Only what lies in `visible` (in the
-    // painter's coordinates) needs drawing.
+    // fallback font, a painter that rotates or shears; or for a colour that is not opaque. Only
+    // what lies in `visible` (in the painter's coordinates) needs drawing.
     bool draw(QPainter &painter, const QRect &rect, int flags, const QString &text,
         const QFont &font, const QColor &color, GlyphCoverage &glyphs, const QRect &visible);
 
