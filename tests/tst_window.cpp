@@ -12,14 +12,46 @@
 #include "platform/FormLabel.h"
 #include "platform/IntervalTimer.h"
 #include "platform/OptionArray.h"
+#include "platform/ScreenAwake.h"
 
 #include <QBackingStore>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTimer>
+
+#include <xcb/screensaver.h>
+
+// A desktop service that hands out holds, on the test's own bus: it answers at once with a
+// cookie, or, when silent, keeps the question until the test answers it.
+class InhibitStandIn : public QDBusVirtualObject {
+public:
+    explicit InhibitStandIn(uint cookie) : m_cookie(cookie) { }
+    QString introspect(const QString &) const override { return {}; }
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &bus) override
+    {
+        calls << message.member() + u' ' + message.arguments().value(0).toString();
+        if (message.member() == QLatin1String("Inhibit") && silent)
+            held = message;
+        else if (message.member() == QLatin1String("Inhibit"))
+            bus.send(message.createReply(m_cookie));
+        return true;
+    }
+    QStringList calls;
+    bool silent = false;
+    QDBusMessage held;
+
+private:
+    uint m_cookie;
+};
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -27,11 +59,13 @@ private slots:
     void init();
     void cleanup() { w.reset(); }
     void display_data();
-    void display() { check(&WindowTest::shown); }
+    void display();
     void layout_data();
     void layout() { check(&WindowTest::laidOut); }
     void digitsInsideTheClient();
     void realClockAndEventLoop();
+    void screenAwakeOverDBus();
+    void screenSaverUnderX();
     void storm();
 
 protected:
@@ -58,16 +92,20 @@ void WindowTest::init()
     clock = FakeClock();
     clockSetBack = false;
     w = openWindow(clock);
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    // A bare X server has no window manager to make the window active.
+    QVERIFY(QGuiApplication::platformName() == QLatin1String("xcb")
+            ? QTest::qWaitForWindowExposed(w.get())
+            : QTest::qWaitForWindowActive(w.get()));
     // Only the test ticks: the timers' own expiries are swallowed.
-    for (IntervalTimer *t : { w->Timer1, w->Timer2 })
+    for (IntervalTimer *t : w->findChildren<IntervalTimer *>())
         t->findChild<QTimer *>()->installEventFilter(this);
 }
 
 // Runs actions, comma-separated, checking after each what a user could see go wrong. Actions:
-// tick, blink[:N] (Timer1, Timer2), +N / -N (the clock), at:ISO (with an offset from UTC, or in
-// the local zone), start, stop, end, optN (mouse), key:SEQ (to the focused widget), enter1/2
-// (click into a list), type1/2:TEXT, size:WxH, show:Minimized (the window's slot).
+// tick, blink[:N] (Timer1, Timer2), later (the end of the display's hold), +N / -N (the clock),
+// at:ISO (with an offset from UTC, or in the local zone), start, stop, end, optN (mouse),
+// key:SEQ (to the focused widget), dclick (on the digits), enter1/2 (click into a list),
+// type1/2:TEXT, size:WxH[+X+Y], show:Minimized, close (the window's slots).
 void WindowTest::run(const QString &actions)
 {
     for (const QString &action : actions.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -75,6 +113,13 @@ void WindowTest::run(const QString &actions)
         const QString fault = inconsistency();
         QVERIFY2(fault.isEmpty(), qPrintable(action.left(40) + QStringLiteral(": ") + fault));
     }
+}
+
+// What the user sees, and whether the desktop is kept from blanking the screen.
+void WindowTest::display()
+{
+    check(&WindowTest::shown);
+    QTEST(w->screenAwake().isAwake(), "awake");
 }
 
 void WindowTest::check(QString (WindowTest::*view)() const)
@@ -94,6 +139,12 @@ void WindowTest::perform(const QString &verb, const QString &arg)
     if (verb == QLatin1String("tick")) {
         secondBeforeTick = w->SarvelMinute;
         tickDelivered = w->Timer1->fire();
+    } else if (verb == QLatin1String("later")) {
+        w->findChild<IntervalTimer *>(QStringLiteral("holdEnds"))->fire();
+    } else if (verb == QLatin1String("dclick")) {
+        const QPoint digits(w->width() / 2, w->lblTime[0]->y() + w->height() / 4);
+        QWidget *under = w->childAt(digits) ? w->childAt(digits) : w.get();
+        QTest::mouseDClick(under, Qt::LeftButton, {}, under->mapFrom(w.get(), digits));
     } else if (verb == QLatin1String("blink")) {
         for (int n = arg.isEmpty() ? 1 : arg.toInt(); n > 0; --n)
             w->Timer2->fire();
@@ -118,8 +169,11 @@ void WindowTest::perform(const QString &verb, const QString &arg)
             QTest::keyClicks(list->lineEdit(), arg);
         else
             list->lineEdit()->insert(arg); // pasted
-    } else if (verb == QLatin1String("size")) {
-        w->resize(arg.section(u'x', 0, 0).toInt(), arg.section(u'x', 1, 1).toInt());
+    } else if (verb == QLatin1String("size")) { // WxH, or WxH+X+Y to place it too
+        const QStringList n = arg.split(QRegularExpression(QStringLiteral("[x+]")));
+        w->resize(n.at(0).toInt(), n.at(1).toInt());
+        if (n.size() == 4)
+            w->move(n.at(2).toInt(), n.at(3).toInt());
     } else {
         QVERIFY2(QMetaObject::invokeMethod(w.get(), qPrintable(verb + arg)), qPrintable(verb));
     }
@@ -144,10 +198,11 @@ QString WindowTest::shown() const
     return w->isHidden() ? s + QStringLiteral(" closed") : s;
 }
 
-// The client size, then each display label's geometry on screen and its font's point size.
+// The client area's size and place on the screen, then each display label's geometry and its
+// font's point size.
 QString WindowTest::laidOut() const
 {
-    QString s = QString::asprintf("%dx%d", w->width(), w->height());
+    QString s = QString::asprintf("%dx%d@%d,%d", w->width(), w->height(), w->x(), w->y());
     for (const FormLabel *l : w->lblTime) {
         const QRect r = l->geometry();
         s += QString::asprintf(
@@ -172,6 +227,9 @@ QString WindowTest::inconsistency() const
     if (message != (description == QStringLiteral("時間です"))
         || (!message && !description.contains(w->lblTime[1]->caption().trimmed())))
         return QStringLiteral("screen readers hear '%1'").arg(description);
+    if (w->screenAwake().isAwake()
+        && (!(ticking || w->Timer2->isEnabled()) || w->Option1->isSelected(2) || w->isMinimized()))
+        return QStringLiteral("the display is kept awake with nothing to watch");
     if (const auto error = w->lastError(); error && *error != RuntimeError::InvalidPropertyValue)
         return QStringLiteral("handler ended by error %1").arg(int(*error));
     if (!tickDelivered || !ticking)
@@ -201,59 +259,82 @@ void WindowTest::display_data()
 {
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("awake");
     // The time of day is written at the first new second.
-    row("time of day", "at:2026-12-31T23:59:59,tick,+1,tick", "3/0 C| 0|00|時|分 tick200");
-    row("texts as they stand", "type1:1.5,type2:75.5,start,tick", "1.5/75.5 R| 2|46|分|秒 tick200");
+    row("time of day", "at:2026-12-31T23:59:59,tick,+1,tick", "3/0 C| 0|00|時|分 tick200", false);
+    row("texts as they stand", "type1:1.5,type2:75.5,start,tick", "1.5/75.5 R| 2|46|分|秒 tick200",
+        true);
     // "alert" is a period of no time that has just run out. The message blinks through dark
     // grey, bright blue, green, cyan, red and magenta.
     row("time up after a minute counted up", "type1:1,type2:2,opt0,start,+61,tick,+1,tick,blink:2",
-        "1/2 E| 1|-|-|- 時間です@#0000ff blink500");
+        "1/2 E| 1|-|-|- 時間です@#0000ff blink500", true);
     // Real time counts: daylight-saving time ends, and begins, four seconds before the end.
     row("clocks go back",
         "at:2026-10-25T02:59:44+02:00,type2:20,type1:0,start,+16,at:2026-10-25T02:00:00+01:00,tick",
-        "0/20 R|| 4|-|秒 tick200");
+        "0/20 R|| 4|-|秒 tick200", true);
     row("clocks go forward",
         "at:2026-03-29T01:59:44+01:00,type2:20,type1:0,opt0,start,+16,at:2026-03-29T03:00:00+02:00,"
         "tick",
-        "0/20 E||16|-|秒 tick200");
+        "0/20 E||16|-|秒 tick200", true);
     row("the time of day goes back",
         "at:2026-10-25T02:59:59+02:00,tick,+2,at:2026-10-25T02:00:00+01:00,tick",
-        "3/0 C| 2|00|時|分 tick200");
-    row("stop keeps the colour", "alert,blink:4,stop", "0/0 R||-|-|- 時間です@#00ffff");
+        "3/0 C| 2|00|時|分 tick200", false);
+    row("stop keeps the colour", "alert,blink:4,stop", "0/0 R||-|-|- 時間です@#00ffff", false);
     row("the next alert goes on", "alert,blink:4,stop,blink,start,tick,blink",
-        "0/0 R||-|-|- 時間です@#ff0000 blink500");
-    row("six colours", "alert,blink:6", "0/0 R||-|-|- 時間です@#ff00ff blink500");
-    row("and round again", "alert,blink:7", "0/0 R||-|-|- 時間です@#808080 blink500");
-    row("stop freezes", "start,+120,tick,stop,+5,tick", "3/0 R| 1|00|分|秒");
+        "0/0 R||-|-|- 時間です@#ff0000 blink500", true);
+    row("six colours", "alert,blink:6", "0/0 R||-|-|- 時間です@#ff00ff blink500", true);
+    row("and round again", "alert,blink:7", "0/0 R||-|-|- 時間です@#808080 blink500", true);
+    row("stop freezes", "start,+120,tick,stop,+5,tick", "3/0 R| 1|00|分|秒", false);
     row("start during the alert", "type1:0,type2:1,start,+1,tick,start,tick",
-        "0/1 R|| 1|-|秒 tick200");
-    row("end past 9999", "at:9999-12-31T23:55:00,type1:4,type2:60,start", "4/60 R| 4|00|分|秒");
+        "0/1 R|| 1|-|秒 tick200", true);
+    row("end past 9999", "at:9999-12-31T23:55:00,type1:4,type2:60,start", "4/60 R| 4|00|分|秒",
+        false);
     row("end on 9999's last second", "at:9999-12-31T23:55:00,type1:4,type2:59,start,tick",
-        "4/59 R| 4|59|分|秒 tick200");
+        "4/59 R| 4|59|分|秒 tick200", true);
     row("switching modes", "start,+10,tick,opt0,tick,opt2,tick,opt1,tick",
-        "3/0 R| 2|50|分|秒 tick200");
-    row("back after the end", "type1:0,type2:5,start,opt2,+10,tick,opt1", "0/5 R|| 5|-|秒");
-    row("option before any start", "opt0", "3/0 E| 3|00|分|秒");
-    row("clock after the alert", "alert,blink,opt2,+1,tick", "0/0 C| 9|05|時|分 tick200 blink500");
-    row("entering a list halts", "start,+5,tick,enter1,+1,tick", "3/0 R| 3|00|分|秒");
-    row("setting: zero", "type1:5,type2:0,enter1,type1:0,enter2", "0/0 R|| 0|-|秒");
-    row("setting: as typed, an emoji kept whole", "type1:1😀,type2: 5,enter1",
-        "1😀/ 5 R|1😀|05|分|秒");
-    row("setting after the alert", "alert,enter2", "0/0 R|| 0|-|秒");
+        "3/0 R| 2|50|分|秒 tick200", true);
+    row("back after the end", "type1:0,type2:5,start,opt2,+10,tick,opt1", "0/5 R|| 5|-|秒", false);
+    row("option before any start", "opt0", "3/0 E| 3|00|分|秒", false);
+    row("clock after the alert", "alert,blink,opt2,+1,tick", "0/0 C| 9|05|時|分 tick200 blink500",
+        false);
+    row("entering a list halts", "start,+5,tick,enter1,+1,tick", "3/0 R| 3|00|分|秒", false);
+    row("setting: zero", "type1:5,type2:0,enter1,type1:0,enter2", "0/0 R|| 0|-|秒", false);
+    row("setting: as typed, an emoji kept whole", "type1:1😀,type2: 5,enter1", "1😀/ 5 R|1😀|05|分|秒",
+        false);
+    row("setting after the alert", "alert,enter2", "0/0 R|| 0|-|秒", false);
     // A thousandth of a minute shows the minutes, yet rounds to a period of no time.
     row("minutes after the alert", "type1:0.001,type2:0,start,tick,blink,enter1",
-        "0.001/0 R|01|00|分|秒");
-    row("pick over typed text", "type2:7,key:Alt+Down,key:Return", "3/ 0 R| 3|00|分|秒");
-    row("arrow keys pick", "enter1,key:Down,key:Down,key:Up", " 1/0 R| 1|00|分|秒");
+        "0.001/0 R|01|00|分|秒", false);
+    row("pick over typed text", "type2:7,key:Alt+Down,key:Return", "3/ 0 R| 3|00|分|秒", false);
+    row("arrow keys pick", "enter1,key:Down,key:Down,key:Up", " 1/0 R| 1|00|分|秒", false);
     row("escape picks nothing", "enter2,key:Alt+Down,key:Escape,type2:40,key:Return",
-        "3/40 R| 3|00|分|秒");
-    row("enter on start", "key:Tab,key:Return,+1,tick", "3/0 R| 2|59|分|秒 tick200");
-    row("arrows on options", "key:Tab,key:Tab,key:Tab,key:Up,key:Up", "3/0 E| 3|00|分|秒");
-    row("resize ends the alert", "alert,size:700x320", "0/0 R||-|-|-");
+        "3/40 R| 3|00|分|秒", false);
+    row("enter on start", "key:Tab,key:Return,+1,tick", "3/0 R| 2|59|分|秒 tick200", true);
+    row("arrows on options", "key:Tab,key:Tab,key:Tab,key:Up,key:Up", "3/0 E| 3|00|分|秒", false);
+    row("resize ends the alert", "alert,size:700x320", "0/0 R||-|-|-", false);
     row("minimised alert goes on", "alert,blink:3,show:Minimized",
-        "0/0 R||-|-|- 時間です@#00ff00 blink500");
-    row("restored alert ends", "alert,show:Minimized,show:Normal", "0/0 R||-|-|-");
-    row("end", "tick,key:Return", "3/0 C|||時|分 tick200 closed"); // no time at second 0
+        "0/0 R||-|-|- 時間です@#00ff00 blink500", false);
+    row("restored alert ends", "alert,show:Minimized,show:Normal", "0/0 R||-|-|-", false);
+    row("end", "tick,key:Return", "3/0 C|||時|分 tick200 closed", false); // no time at second 0
+    // The room watches a count and a fresh message; the desktop may blank anything else.
+    row("start-up", "", "3/0 C|||時|分 tick200", false);
+    row("start", "start,tick", "3/0 R| 3|00|分|秒 tick200", true);
+    row("the time of day during a count", "start,tick,opt2,+1,tick", "3/0 C| 9|05|時|分 tick200",
+        false);
+    row("just after the end", "alert", "0/0 R||-|-|- 時間です@#000000 blink500", true);
+    row("not quite ten minutes after", "alert,+599,later", "0/0 R||-|-|- 時間です@#000000 blink500",
+        true);
+    row("ten minutes after", "alert,+599,later,+1,later,blink",
+        "0/0 R||-|-|- 時間です@#808080 blink500", false);
+    row("minimised count", "start,tick,show:Minimized", "3/0 R| 3|00|分|秒 tick200", false);
+    row("restored count", "start,tick,show:Minimized,show:Normal", "3/0 R| 3|00|分|秒 tick200",
+        true);
+    row("quit during a count", "start,tick,end", "3/0 R| 3|00|分|秒 tick200 closed", false);
+    row("close box during a count", "start,tick,close", "3/0 R| 3|00|分|秒 tick200 closed", false);
+    // Full screen is a resize: it ends the alert, and a count goes on.
+    row("full screen ends the alert", "alert,key:F11", "0/0 R||-|-|-", false);
+    row("full screen while counting", "start,tick,dclick,+1,tick", "3/0 R| 2|59|分|秒 tick200",
+        true);
 }
 
 void WindowTest::layout_data()
@@ -261,18 +342,36 @@ void WindowTest::layout_data()
     // The offscreen window system adds a frame 2 px high, which the height limit includes.
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("expected");
+    const char *designedAt120 = "594x274@120,80 8,56,594,274/148.5 297,56,297,274/148.5 "
+                                "200,130,149,137/74.25 491,130,149,137/74.25 8,56,594,274/99";
     row("designed", "size:594x274",
-        "594x274 8,56,594,274/148.5 297,56,297,274/148.5 200,130,149,137/74.25 "
+        "594x274@0,0 8,56,594,274/148.5 297,56,297,274/148.5 200,130,149,137/74.25 "
         "491,130,149,137/74.25 8,56,594,274/99");
     row("too flat", "size:920x200",
-        "920x398 8,56,920,398/230 460,56,460,398/230 305,171,230,199/115 "
+        "920x398@0,0 8,56,920,398/230 460,56,460,398/230 305,171,230,199/115 "
         "756,171,230,199/115 8,56,920,398/153.333");
     // An 8K screen's width takes the largest font; a wider window keeps the digits at that size.
     row("beyond the largest font", "size:7680x3400,size:8000x3500",
-        "8000x3500 8,56,8000,3500/1920 3840,56,3840,3400/1920 2485,1016,1920,1700/960 "
+        "8000x3500@0,0 8,56,8000,3500/1920 3840,56,3840,3400/1920 2485,1016,1920,1700/960 "
         "6251,1016,1920,1700/960 8,56,7680,3400/1280");
     row("tiny", "size:4x1",
-        "4x1 8,56,4,1/1 2,56,2,1/1 9,57,1,1/0.5 11,57,1,1/0.5 8,56,4,1/0.666667");
+        "4x1@0,0 8,56,4,1/1 2,56,2,1/1 9,57,1,1/0.5 11,57,1,1/0.5 8,56,4,1/0.666667");
+    // Full screen covers the screen, and gives back the window it was, at its size and place.
+    row("full screen", "size:594x274+120+80,key:F11",
+        "800x800@0,0 8,56,800,800/200 400,56,400,800/200 266,156,200,400/100 "
+        "658,156,200,400/100 8,56,800,800/133.333");
+    row("F11 twice, from an option too",
+        "size:594x274+120+80,key:F11,key:Tab,key:Tab,key:Tab,key:F11", designedAt120);
+    row("escape leaves, from a list too", "size:594x274+120+80,enter2,key:F11,key:Escape",
+        designedAt120);
+    row("double-click twice", "size:594x274+120+80,dclick,dclick", designedAt120);
+    row("escape closes an open list first",
+        "size:594x274+120+80,key:F11,enter2,key:Alt+Down,key:Escape",
+        "800x800@0,0 8,56,800,800/200 400,56,400,800/200 266,156,200,400/100 "
+        "658,156,200,400/100 8,56,800,800/133.333");
+    row("maximised, full screen and back", "show:Maximized,key:F11,key:Escape",
+        "796x796@0,0 8,56,796,796/199 398,56,398,796/199 265,156,199,398/99.5 "
+        "655,156,199,398/99.5 8,56,796,796/132.667");
 }
 
 void WindowTest::digitsInsideTheClient()
@@ -351,7 +450,7 @@ void WindowTest::digitsInsideTheClient()
             drawText(painter, l, l->pos());
     painter.end();
     const QRect seconds
-        = w->lblTime[1]->geometry().intersected(QRect(0, 60, w->width(), w->height()));
+        = w->lblTime[1]->geometry().intersected(QRect(0, 60, w->width(), w->height() - 60));
     // The window's backing store: the image the platform shows.
     QPaintDevice *const device = w->backingStore()->paintDevice();
     QCOMPARE(device->devType(), int(QInternal::Image));
@@ -387,6 +486,81 @@ void WindowTest::realClockAndEventLoop()
     }
 }
 
+void WindowTest::screenAwakeOverDBus()
+{
+    // The process's session bus is chosen once, so this runs in a process of its own.
+    if (!qEnvironmentVariableIsSet("MOVARC_OWN_BUS"))
+        QSKIP("run on its own: tst_window screenAwakeOverDBus");
+    QProcess daemon;
+    daemon.start(QStringLiteral("dbus-daemon"),
+        { QStringLiteral("--session"), QStringLiteral("--nofork"),
+            QStringLiteral("--print-address") });
+    QVERIFY(daemon.waitForReadyRead(5000));
+    const QByteArray address = daemon.readLine().trimmed();
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    QDBusConnection desktop = QDBusConnection::connectToBus(QString::fromUtf8(address), "desktop");
+    InhibitStandIn screenSaver(42);
+    InhibitStandIn powerManager(7);
+    powerManager.silent = true;
+    for (const auto &[service, path, standIn] :
+        { std::tuple("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver", &screenSaver),
+            std::tuple("org.freedesktop.PowerManagement.Inhibit",
+                "/org/freedesktop/PowerManagement/Inhibit", &powerManager) }) {
+        QVERIFY(desktop.registerVirtualObject(QLatin1String(path), standIn));
+        QVERIFY(desktop.registerService(QLatin1String(service)));
+    }
+    // Both services are asked; the silent one keeps the window waiting for nothing.
+    QElapsedTimer responsive;
+    responsive.start();
+    run(QStringLiteral("start,tick"));
+    QTRY_COMPARE(screenSaver.calls, QStringList { "Inhibit Movarc" });
+    QTRY_COMPARE(powerManager.calls, QStringList { "Inhibit Movarc" });
+    run(QStringLiteral("stop,start,tick,stop"));
+    QTRY_COMPARE(screenSaver.calls,
+        QStringList({ "Inhibit Movarc", "UnInhibit 42", "Inhibit Movarc", "UnInhibit 42" }));
+    QVERIFY(responsive.elapsed() < 2000);
+    // A hold that arrives after it was given up is given back at once.
+    QVERIFY(desktop.send(powerManager.held.createReply(7U)));
+    QTRY_COMPARE(powerManager.calls, QStringList({ "Inhibit Movarc", "UnInhibit 7" }));
+    // With no service at all, nothing happens.
+    for (const char *service :
+        { "org.freedesktop.ScreenSaver", "org.freedesktop.PowerManagement.Inhibit" })
+        QVERIFY(desktop.unregisterService(QLatin1String(service)));
+    run(QStringLiteral("start,tick,stop,start,tick"));
+    QTest::qWait(100);
+    QCOMPARE(screenSaver.calls.size() + powerManager.calls.size(), 6);
+    QVERIFY(w->screenAwake().isAwake());
+    daemon.kill();
+    daemon.waitForFinished();
+}
+
+void WindowTest::screenSaverUnderX()
+{
+    // Under an X server whose saver starts after 3 s without input (xset s 3 3).
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        QSKIP("run on its own, on X: see tests/CMakeLists.txt");
+    xcb_connection_t *const x
+        = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const auto saverOn = [x, root] {
+        auto *info
+            = xcb_screensaver_query_info_reply(x, xcb_screensaver_query_info(x, root), nullptr);
+        const bool on = info && info->state == XCB_SCREENSAVER_STATE_ON;
+        free(info);
+        return on;
+    };
+    w->clock().setSource({});
+    for (IntervalTimer *t : w->findChildren<IntervalTimer *>())
+        t->findChild<QTimer *>()->removeEventFilter(this);
+    run(QStringLiteral("type1:0,type2:30,start"));
+    for (int i = 0; i < 14; ++i) {
+        QTest::qWait(500);
+        QVERIFY2(!saverOn(), "the saver came on during a count");
+    }
+    run(QStringLiteral("stop"));
+    QTRY_VERIFY_WITH_TIMEOUT(saverOn(), 6000);
+}
+
 void WindowTest::storm()
 {
     const qint64 actions = qEnvironmentVariable("MOVARC_STORM_ACTIONS", "100000").toLongLong();
@@ -402,7 +576,8 @@ void WindowTest::storm()
     const QStringList verbs = { "+1", "-600", "blink", "start", "stop", "opt0", "opt1", "opt2",
         "key:Tab", "key:Up", "key:PgDown", "key:Return", "key:Alt+Down", "key:Escape", "enter1",
         "type1:", "type2:", "key:Down", "size:", "show:Minimized", "show:Maximized", "show:Normal",
-        "at:2026-12-31T23:59:58", "at:9999-12-31T23:50:00", "at:2026-10-25T02:00:00+01:00" };
+        "key:F11", "dclick", "later", "at:2026-12-31T23:59:58", "at:9999-12-31T23:50:00",
+        "at:2026-10-25T02:00:00+01:00" };
     for (qint64 i = 0; i < actions && !QTest::currentTestFailed(); ++i) {
         QString action
             = random.bounded(2) ? QStringLiteral("tick") : verbs.at(random.bounded(verbs.size()));

@@ -79,6 +79,8 @@ void Form::noteHeightOutcome()
 
 void Form::endProgram()
 {
+    if (!m_ended)
+        programEnding();
     m_ended = true;
     hide();
     QCoreApplication::exit(0);
@@ -105,6 +107,8 @@ void Form::closeEvent(QCloseEvent *event)
 {
     // Closing by the close box ends the program like the quit button; no handler runs.
     event->accept();
+    if (!m_ended)
+        programEnding();
     m_ended = true;
     QCoreApplication::exit(0);
 }

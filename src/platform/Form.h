@@ -36,6 +36,12 @@ public:
 
     // The end-of-program operation: no further handler of the window runs.
     void endProgram();
+    // Whether the program has ended, by the quit operation or the close box.
+    bool isEnded() const { return m_ended; }
+
+    // Full screen on the screen the window is on, and back to the window it was, normal or
+    // maximised, at its earlier size and place.
+    void toggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
 
     // The glyphs its labels draw at display sizes, rendered once for all of them.
     GlyphCoverage &glyphCoverage() { return m_glyphCoverage; }
@@ -66,6 +72,8 @@ protected:
     virtual void Form_Resize() { }
     // Runs after every dispatched handler, whether it ended normally or by an error.
     virtual void afterEvent() noexcept { }
+    // Runs once as the program ends, by either way, while the toolkit still runs.
+    virtual void programEnding() noexcept { }
 
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;

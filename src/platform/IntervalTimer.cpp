@@ -14,11 +14,14 @@ IntervalTimer::IntervalTimer(QObject *parent) : QObject(parent), m_timer(new QTi
 
 void IntervalTimer::setEnabled(bool enabled)
 {
+    const bool changed = enabled != m_enabled;
     m_enabled = enabled;
     if (!m_enabled)
         m_timer->stop();
     else if (!m_timer->isActive())
         apply();
+    if (changed)
+        emit enabledChanged(m_enabled);
 }
 
 void IntervalTimer::setInterval(int milliseconds)

@@ -27,6 +27,8 @@ public:
 
 signals:
     void timer();
+    // The Enabled property changed, from code: lets the window follow whether timing runs.
+    void enabledChanged(bool enabled);
 
 private:
     void apply();

@@ -45,6 +45,9 @@ frmSarvelTimer::frmSarvelTimer(QWidget *parent) : Form(parent)
     resize(px(8910), px(4110));
 
     createControls();
+    // First, so that an option's click has marked the hold for a new decision by the time the
+    // click handler is done.
+    watchDisplayHold();
     wireEvents();
 }
 
@@ -149,6 +152,8 @@ void frmSarvelTimer::wireEvents()
 
 void frmSarvelTimer::afterEvent() noexcept
 {
+    if (m_holdInputsChanged)
+        updateDisplayHold();
     // Screen readers hear the display as a whole; only a change is announced. This runs after
     // every tick, so the words are rebuilt only when what they describe has changed.
     using DisplayDescription::Mode;

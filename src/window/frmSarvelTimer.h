@@ -17,6 +17,7 @@ class FormComboBox;
 class FormLabel;
 class IntervalTimer;
 class OptionArray;
+class ScreenAwake;
 
 // The timer's one window: its controls, its public timing fields and its event handlers. The
 // handlers are defined beside the behaviour they belong to: the timing commands, the tick, the
@@ -37,6 +38,7 @@ public:
     float FontEnlage = 0; // client pixels per point of the big digits
 
     Clock &clock() { return m_clock; }
+    const ScreenAwake &screenAwake() const { return *m_screenAwake; }
 
     // Controls, by their designer names.
     FormLabel *Label1;
@@ -69,12 +71,18 @@ public:
 
 protected:
     void afterEvent() noexcept override;
+    void programEnding() noexcept override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void ShowSetting();
     void correctListText(FormComboBox *list, int upperLimit);
     void createControls();
     void wireEvents();
+    void watchDisplayHold();
+    void updateDisplayHold() noexcept;
 
     Clock m_clock;
     AlertCycle m_alertCycle;
@@ -82,4 +90,9 @@ private:
     // The count the tick last formatted, and its digits: about five ticks see each count.
     qint64 m_formattedCount = 0;
     DurationDigits m_formattedDigits = DurationDigits::fromCount(0);
+    // Whether the room is watching: decided again after a handler that changed what it
+    // depends on, and when a blinking message's hold runs out.
+    ScreenAwake *m_screenAwake;
+    IntervalTimer *m_holdEnds;
+    bool m_holdInputsChanged = false;
 };

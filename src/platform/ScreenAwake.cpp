@@ -1,0 +1,144 @@
+// SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ScreenAwake.h"
+
+#include <QGuiApplication>
+
+#ifdef MOVARC_HAVE_DBUS
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#endif
+
+#ifdef MOVARC_HAVE_XCB_SCREENSAVER
+#include <xcb/screensaver.h>
+#endif
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+#ifdef MOVARC_HAVE_DBUS
+// A service that has not answered by then never will: the hold is given up, not waited for.
+constexpr int ServiceTimeoutMs = 5000;
+
+QDBusMessage serviceCall(const char *service, const char *path, const char *method)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QLatin1String(service), QLatin1String(path), QLatin1String(service), QLatin1String(method));
+    // Only a service that is running is asked: none is started for the timer's sake.
+    call.setAutoStartService(false);
+    return call;
+}
+#endif
+
+} // namespace
+
+ScreenAwake::ScreenAwake(QObject *parent) : QObject(parent) { }
+
+ScreenAwake::~ScreenAwake()
+{
+    setAwake(false);
+}
+
+void ScreenAwake::setAwake(bool awake)
+{
+    if (awake == m_awake)
+        return;
+    m_awake = awake;
+    if (m_awake) {
+        for (Service &service : m_services)
+            service.refused = false;
+    }
+    updateServices();
+    setXSaverSuspended(m_awake);
+    setWindowsDisplayRequired(m_awake);
+}
+
+void ScreenAwake::updateServices()
+{
+    for (Service &service : m_services) {
+        if (service.pending)
+            continue; // settled when the answer comes
+        if (m_awake && !service.cookie && !service.refused)
+            hold(service);
+        else if (!m_awake && service.cookie)
+            release(service);
+    }
+}
+
+void ScreenAwake::hold(Service &service)
+{
+#ifdef MOVARC_HAVE_DBUS
+    // Connecting to the session bus waits for nothing but the local socket; it is done only
+    // when a hold is first wanted, so a timer that never counts never touches the bus.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage call = serviceCall(service.name, service.path, "Inhibit");
+    call << QCoreApplication::applicationName() << QStringLiteral("タイマーを表示中");
+    service.pending = true;
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, ServiceTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+        [this, &service](QDBusPendingCallWatcher *answered) {
+            answered->deleteLater();
+            const QDBusPendingReply<uint> reply = *answered;
+            service.pending = false;
+            if (reply.isError())
+                service.refused = true;
+            else
+                service.cookie = reply.value();
+            updateServices(); // a release asked for meanwhile
+        });
+#else
+    Q_UNUSED(service);
+#endif
+}
+
+void ScreenAwake::release(Service &service)
+{
+#ifdef MOVARC_HAVE_DBUS
+    QDBusMessage call = serviceCall(service.name, service.path, "UnInhibit");
+    call << *service.cookie;
+    // Nothing to wait for: a service that has gone has dropped the hold with its client list.
+    QDBusConnection::sessionBus().send(call);
+#endif
+    service.cookie.reset();
+}
+
+void ScreenAwake::setXSaverSuspended(bool suspended)
+{
+#ifdef MOVARC_HAVE_XCB_SCREENSAVER
+    // The X server counts suspensions per client, so each one is lifted exactly once; it lifts
+    // them itself when the client goes.
+    if (suspended == m_xSuspended)
+        return;
+    const auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *const connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    const xcb_query_extension_reply_t *const extension
+        = xcb_get_extension_data(connection, &xcb_screensaver_id);
+    if (!extension || !extension->present)
+        return;
+    xcb_screensaver_suspend(connection, suspended ? 1 : 0);
+    xcb_flush(connection);
+    m_xSuspended = suspended;
+#else
+    Q_UNUSED(suspended);
+#endif
+}
+
+void ScreenAwake::setWindowsDisplayRequired(bool required)
+{
+#ifdef Q_OS_WIN
+    // A state of the calling thread, which is the user-interface thread.
+    SetThreadExecutionState(required ? ES_CONTINUOUS | ES_DISPLAY_REQUIRED : ES_CONTINUOUS);
+#else
+    Q_UNUSED(required);
+#endif
+}
