@@ -504,7 +504,7 @@ void WindowTest::screenAwakeOverDBus()
     powerManager.silent = true;
     for (const auto &[service, path, standIn] :
         { std::tuple("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver", &screenSaver),
-            std::tuple("org.freedesktop.PowerManagement.Inhibit",
+            std::tuple("org.freedesktop.PowerManagement",
                 "/org/freedesktop/PowerManagement/Inhibit", &powerManager) }) {
         QVERIFY(desktop.registerVirtualObject(QLatin1String(path), standIn));
         QVERIFY(desktop.registerService(QLatin1String(service)));
@@ -523,8 +523,7 @@ void WindowTest::screenAwakeOverDBus()
     QVERIFY(desktop.send(powerManager.held.createReply(7U)));
     QTRY_COMPARE(powerManager.calls, QStringList({ "Inhibit Movarc", "UnInhibit 7" }));
     // With no service at all, nothing happens.
-    for (const char *service :
-        { "org.freedesktop.ScreenSaver", "org.freedesktop.PowerManagement.Inhibit" })
+    for (const char *service : { "org.freedesktop.ScreenSaver", "org.freedesktop.PowerManagement" })
         QVERIFY(desktop.unregisterService(QLatin1String(service)));
     run(QStringLiteral("start,tick,stop,start,tick"));
     QTest::qWait(100);

@@ -26,10 +26,11 @@ namespace {
 // A service that has not answered by then never will: the hold is given up, not waited for.
 constexpr int ServiceTimeoutMs = 5000;
 
-QDBusMessage serviceCall(const char *service, const char *path, const char *method)
+QDBusMessage serviceCall(
+    const char *service, const char *path, const char *interface, const char *method)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QLatin1String(service), QLatin1String(path), QLatin1String(service), QLatin1String(method));
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(service), QLatin1String(path),
+        QLatin1String(interface), QLatin1String(method));
     // Only a service that is running is asked: none is started for the timer's sake.
     call.setAutoStartService(false);
     return call;
@@ -79,7 +80,7 @@ void ScreenAwake::hold(Service &service)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    QDBusMessage call = serviceCall(service.name, service.path, "Inhibit");
+    QDBusMessage call = serviceCall(service.name, service.path, service.interface, "Inhibit");
     call << QCoreApplication::applicationName() << QStringLiteral("タイマーを表示中");
     service.pending = true;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, ServiceTimeoutMs), this);
@@ -102,7 +103,7 @@ void ScreenAwake::hold(Service &service)
 void ScreenAwake::release(Service &service)
 {
 #ifdef MOVARC_HAVE_DBUS
-    QDBusMessage call = serviceCall(service.name, service.path, "UnInhibit");
+    QDBusMessage call = serviceCall(service.name, service.path, service.interface, "UnInhibit");
     call << *service.cookie;
     // Nothing to wait for: a service that has gone has dropped the hold with its client list.
     QDBusConnection::sessionBus().send(call);

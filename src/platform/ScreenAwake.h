@@ -29,6 +29,7 @@ private:
     struct Service {
         const char *name;
         const char *path;
+        const char *interface;
         bool pending = false; // a hold asked for, not yet answered
         bool refused = false; // answered with an error: not asked again until the next hold
         std::optional<uint> cookie;
@@ -43,8 +44,10 @@ private:
     bool m_awake = false;
     bool m_xSuspended = false;
     std::array<Service, 2> m_services { {
-        { "org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver", false, false, {} },
-        { "org.freedesktop.PowerManagement.Inhibit", "/org/freedesktop/PowerManagement/Inhibit",
-            false, false, {} },
+        { "org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver",
+            "org.freedesktop.ScreenSaver", false, false, {} },
+        // Xfce's power manager owns only this name; KDE's owns it too.
+        { "org.freedesktop.PowerManagement", "/org/freedesktop/PowerManagement/Inhibit",
+            "org.freedesktop.PowerManagement.Inhibit", false, false, {} },
     } };
 };
