@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include <xcb/screensaver.h>
@@ -376,10 +377,10 @@ void WindowTest::layout_data()
 
 void WindowTest::digitsInsideTheClient()
 {
-    // On a desktop with light text, whose dark window colour the window replaces by its own
-    // white; and again at a device pixel ratio of 2: the layout works in logical pixels.
-    QApplication::setPalette(QPalette(Qt::lightGray, Qt::white, Qt::white, Qt::gray, Qt::gray,
-        Qt::lightGray, Qt::white, Qt::white, Qt::white));
+    // On a dark desktop, light text on dark window and base colours, which the window replaces
+    // by its own white; and again at a device pixel ratio of 2: the layout works in logical pixels.
+    QApplication::setPalette(QPalette(Qt::lightGray, Qt::darkGray, Qt::gray, Qt::black,
+        Qt::darkGray, Qt::lightGray, Qt::white, QColor(0x2d2d2d), QColor(0x353535)));
     w = openWindow(clock);
     run(QStringLiteral("size:594x274,type1:58,type2:58,enter1"));
     // Where the pixels stand out against white at 4.5 : 1 or more.
@@ -397,6 +398,15 @@ void WindowTest::digitsInsideTheClient()
     QVERIFY2(
         digits.bottom() < image.height() - 4 * ratio && digits.right() < image.width() - 4 * ratio,
         "digits cut off");
+    // The option indicators read as on a light desktop: empty rings, and a dot in the selected.
+    for (int i = 0; i < 3; ++i) {
+        const QRadioButton *o = w->Option1->at(i);
+        QStyleOptionButton option;
+        option.initFrom(o);
+        const QRect mark = o->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, o);
+        QCOMPARE(
+            qGray(image.pixel(o->mapTo(w.get(), mark.center()) * ratio)) > 200, !o->isChecked());
+    }
     // Bold half-width digits at 148.5 points, 99 px each: they never jump as they change.
     QCOMPARE(QFontMetricsF(w->lblTime[0]->font()).horizontalAdvance(QStringLiteral("58")), 198.0);
     QCOMPARE(QFontInfo(w->lblTime[0]->font()).weight(), int(QFont::Bold));

@@ -79,6 +79,12 @@ void frmSarvelTimer::createControls()
         auto *o = new QRadioButton(caption, this);
         o->setObjectName(QStringLiteral("Option1(%1)").arg(index));
         o->setFont(DesignFont::font(9, false));
+        // The round indicators stand on the window's white: filled with a dark desktop's base
+        // colour they would read the wrong way round, the unselected ones as solid discs.
+        QPalette indicator = o->palette();
+        indicator.setColor(QPalette::Base, Qt::white);
+        indicator.setColor(QPalette::Text, Palette::toQColor(Palette::entry(Palette::Black)));
+        o->setPalette(indicator);
         o->setGeometry(rect);
         Option1->append(o);
     };
