@@ -475,6 +475,21 @@ void WindowTest::digitsInsideTheClient()
         c->render(&alone, {}, {}, QWidget::DrawChildren);
         QVERIFY2(!ink(alone, 0).isEmpty(), qPrintable(c->objectName()));
     }
+    // Every digit, at the designed size and maximised on a 4K screen, is drawn from the glyphs
+    // kept, which the cache counts as they are and keeps within its budget.
+    QImage dot = white(QSize(1, 1));
+    for (const char *size : { "size:594x274", "size:3840x2160" }) {
+        run(QLatin1String(size));
+        for (QChar digit = u'0'; digit <= u'9'; digit = QChar(digit.unicode() + 1)) {
+            for (FormLabel *l : w->lblTime) {
+                l->setCaption(QString(2, digit));
+                l->render(&dot, {}, QRegion(0, 0, 1, 1));
+            }
+        }
+    }
+    const GlyphCoverage::Held held = w->glyphCoverage().held();
+    QVERIFY(held.glyphs > 0);
+    QVERIFY(held.bytes <= held.counted && held.counted <= GlyphCoverage::Budget);
 }
 
 void WindowTest::realClockAndEventLoop()

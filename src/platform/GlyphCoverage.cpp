@@ -106,7 +106,19 @@ const GlyphCoverage::Coverage *GlyphCoverage::coverage(
         const int bands = (box.height() + MaxBandHeight - 1) / MaxBandHeight;
         c->bandHeight = (box.height() + bands - 1) / bands;
     }
-    const qsizetype bytes = c->alpha.sizeInBytes() + c->outline.elementCount() * 24 + 64;
+    const qsizetype bytes = c->alpha.sizeInBytes()
+        + c->outline.elementCount() * qsizetype(sizeof(QPainterPath::Element)) + 64;
     const int cost = static_cast<int>(qMin<qsizetype>(bytes, Budget));
     return m_coverage.insert(key, c.release(), cost) ? m_coverage.object(key) : nullptr;
+}
+
+GlyphCoverage::Held GlyphCoverage::held() const
+{
+    Held result { m_coverage.size(), m_coverage.totalCost(), 0 };
+    for (const Key &key : m_coverage.keys()) {
+        const Coverage *c = m_coverage.object(key);
+        result.bytes += c->alpha.sizeInBytes()
+            + c->outline.elementCount() * qsizetype(sizeof(QPainterPath::Element));
+    }
+    return result;
 }

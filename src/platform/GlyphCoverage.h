@@ -37,6 +37,14 @@ public:
         qreal scale = 1;
     };
 
+    // What the glyphs kept take: as the cache counts them against its budget, and in memory.
+    struct Held {
+        qsizetype glyphs = 0;
+        qsizetype counted = 0;
+        qsizetype bytes = 0;
+    };
+    Held held() const;
+
     // Blends the glyph whose origin lies at `origin` (device pixels; the painter draws in
     // device pixels) in the given colour. Only what lies in `visible` needs drawing: the rest is
     // outside the region being repainted.
