@@ -4,14 +4,11 @@
 #pragma once
 
 #include "platform/ApplicationSetup.h"
-#include "platform/DateValue.h"
 #include "window/frmSarvelTimer.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QDateTime>
 #include <QTest>
-#include <QTime>
 
 #include <memory>
 
