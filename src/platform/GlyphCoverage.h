@@ -38,6 +38,7 @@ public:
     };
 
     // What the glyphs kept take: as the cache counts them against its budget, and in memory.
+    // For checks and measurements: reading them counts as drawing them, for the cache's order.
     struct Held {
         qsizetype glyphs = 0;
         qsizetype counted = 0;

@@ -75,8 +75,8 @@ void ScreenAwake::updateServices()
 void ScreenAwake::hold(Service &service)
 {
 #ifdef MOVARC_HAVE_DBUS
-    // Connecting to the session bus waits for nothing but the local socket; it is done only
-    // when a hold is first wanted, so a timer that never counts never touches the bus.
+    // The bus is first touched when a hold is first wanted: a timer that never counts never
+    // connects to it.
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
