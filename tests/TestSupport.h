@@ -10,8 +10,6 @@
 #include <QDateTime>
 #include <QTest>
 
-#include <memory>
-
 // Like QTEST_MAIN, with the application set up as the program sets it up.
 #define MOVARC_TEST_MAIN(TestObject)                                                               \
     int main(int argc, char *argv[])                                                               \
