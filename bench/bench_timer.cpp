@@ -4,12 +4,12 @@
 // Benchmarks of the tick, the repaint, the layout and start-up, on the offscreen platform. Run them
 // with scripts/bench; add -callgrind for instruction counts instead of time.
 
-#include "../tests/TestSupport.h"
+#include "../tests/WindowDriver.h"
 
-#include "platform/FormComboBox.h"
-#include "platform/FormLabel.h"
-#include "platform/IntervalTimer.h"
-#include "platform/OptionArray.h"
+#include "platform/forms/FormComboBox.h"
+#include "platform/forms/FormLabel.h"
+#include "platform/forms/IntervalTimer.h"
+#include "platform/forms/OptionArray.h"
 
 #include <QBackingStore>
 

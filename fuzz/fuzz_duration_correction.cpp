@@ -5,7 +5,7 @@
 // corrected text reads back as a whole number within the list's limits, which correcting it
 // again keeps.
 
-#include "platform/NumberReading.h"
+#include "platform/values/NumberReading.h"
 #include "window/DurationCorrection.h"
 
 #include <QString>

@@ -5,9 +5,9 @@
 // tick, the set-duration display or the list correction (an instant out of range would be one).
 // The input is: 8 bytes of clock, then the minutes text, a NUL byte, the seconds text.
 
-#include "platform/ApplicationSetup.h"
-#include "platform/FormComboBox.h"
-#include "platform/OptionArray.h"
+#include "platform/desktop/ApplicationSetup.h"
+#include "platform/forms/FormComboBox.h"
+#include "platform/forms/OptionArray.h"
 #include "window/frmSarvelTimer.h"
 
 #include <QApplication>

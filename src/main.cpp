@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/ApplicationSetup.h"
+#include "platform/desktop/ApplicationSetup.h"
 #include "window/frmSarvelTimer.h"
 
 #include <QApplication>

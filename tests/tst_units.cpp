@@ -4,11 +4,11 @@
 // The plain parts under the window: number reading with the list corrections, and date values. The
 // window's own tests cover the rest through what it shows.
 
-#include "TestSupport.h"
+#include "TestRows.h"
 
-#include "platform/Clock.h"
-#include "platform/NumberReading.h"
-#include "platform/RuntimeError.h"
+#include "platform/values/Clock.h"
+#include "platform/values/NumberReading.h"
+#include "platform/values/RuntimeError.h"
 #include "timer/SetDuration.h"
 #include "window/DurationCorrection.h"
 
@@ -125,5 +125,5 @@ void UnitsTest::systemClock()
     QVERIFY(qAbs(DateValue::fromLocal(local.date(), local.time()).seconds() - now.seconds()) <= 1);
 }
 
-MOVARC_TEST_MAIN(UnitsTest)
+QTEST_GUILESS_MAIN(UnitsTest)
 #include "tst_units.moc"

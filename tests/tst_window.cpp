@@ -5,14 +5,14 @@
 // the user then sees; the same actions at random in the storm; and the few places where Qt's
 // own input path, drawing or event loop is the risk.
 
-#include "TestSupport.h"
+#include "WindowDriver.h"
 
-#include "platform/FormButton.h"
-#include "platform/FormComboBox.h"
-#include "platform/FormLabel.h"
-#include "platform/IntervalTimer.h"
-#include "platform/OptionArray.h"
-#include "platform/ScreenAwake.h"
+#include "platform/desktop/ScreenAwake.h"
+#include "platform/forms/FormButton.h"
+#include "platform/forms/FormComboBox.h"
+#include "platform/forms/FormLabel.h"
+#include "platform/forms/IntervalTimer.h"
+#include "platform/forms/OptionArray.h"
 
 #include <QBackingStore>
 #include <QDBusConnection>

@@ -5,8 +5,8 @@
 
 #include "window/frmSarvelTimer.h"
 
-#include "platform/FormLabel.h"
-#include "platform/Palette.h"
+#include "platform/forms/FormLabel.h"
+#include "platform/values/Palette.h"
 
 void frmSarvelTimer::Timer2_Timer()
 {

@@ -3,8 +3,8 @@
 
 #include "DurationDigits.h"
 
-#include "platform/NumberFormat.h"
-#include "platform/NumberReading.h"
+#include "platform/values/NumberFormat.h"
+#include "platform/values/NumberReading.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "SetDuration.h"
 
-#include "platform/NumberReading.h"
+#include "platform/values/NumberReading.h"
 
 #include <cmath>
 

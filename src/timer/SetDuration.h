@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/DateValue.h"
+#include "platform/values/DateValue.h"
 
 #include <QStringView>
 

@@ -5,10 +5,10 @@
 
 #include "window/frmSarvelTimer.h"
 
-#include "platform/FormComboBox.h"
-#include "platform/FormLabel.h"
-#include "platform/IntervalTimer.h"
-#include "platform/OptionArray.h"
+#include "platform/forms/FormComboBox.h"
+#include "platform/forms/FormLabel.h"
+#include "platform/forms/IntervalTimer.h"
+#include "platform/forms/OptionArray.h"
 #include "timer/DurationDigits.h"
 
 void frmSarvelTimer::ShowSetting()

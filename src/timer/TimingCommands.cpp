@@ -5,11 +5,11 @@
 
 #include "window/frmSarvelTimer.h"
 
-#include "platform/FormComboBox.h"
-#include "platform/FormLabel.h"
-#include "platform/IntervalTimer.h"
-#include "platform/OptionArray.h"
-#include "platform/Palette.h"
+#include "platform/forms/FormComboBox.h"
+#include "platform/forms/FormLabel.h"
+#include "platform/forms/IntervalTimer.h"
+#include "platform/forms/OptionArray.h"
+#include "platform/values/Palette.h"
 #include "timer/SetDuration.h"
 
 void frmSarvelTimer::cmdStart_Click()

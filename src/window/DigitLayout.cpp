@@ -3,7 +3,7 @@
 
 #include "DigitLayout.h"
 
-#include "platform/FloatMath.h"
+#include "platform/values/FloatMath.h"
 
 using FloatMath::divide;
 using FloatMath::toSingle;

@@ -5,9 +5,9 @@
 
 #include "window/frmSarvelTimer.h"
 
-#include "platform/FormLabel.h"
-#include "platform/IntervalTimer.h"
-#include "platform/Palette.h"
+#include "platform/forms/FormLabel.h"
+#include "platform/forms/IntervalTimer.h"
+#include "platform/values/Palette.h"
 #include "window/DigitLayout.h"
 
 void frmSarvelTimer::Form_Resize()

@@ -6,10 +6,10 @@
 
 #include "window/frmSarvelTimer.h"
 
-#include "platform/FormLabel.h"
-#include "platform/IntervalTimer.h"
-#include "platform/OptionArray.h"
-#include "platform/ScreenAwake.h"
+#include "platform/desktop/ScreenAwake.h"
+#include "platform/forms/FormLabel.h"
+#include "platform/forms/IntervalTimer.h"
+#include "platform/forms/OptionArray.h"
 #include "timer/DisplayHold.h"
 
 #include <QKeyEvent>

@@ -5,9 +5,9 @@
 
 #include "window/frmSarvelTimer.h"
 
-#include "platform/FormComboBox.h"
-#include "platform/IntervalTimer.h"
-#include "platform/OptionArray.h"
+#include "platform/forms/FormComboBox.h"
+#include "platform/forms/IntervalTimer.h"
+#include "platform/forms/OptionArray.h"
 
 void frmSarvelTimer::Form_Load()
 {

@@ -3,13 +3,13 @@
 
 #include "frmSarvelTimer.h"
 
-#include "platform/DesignFont.h"
-#include "platform/FormButton.h"
-#include "platform/FormComboBox.h"
-#include "platform/FormLabel.h"
-#include "platform/IntervalTimer.h"
-#include "platform/OptionArray.h"
-#include "platform/Palette.h"
+#include "platform/drawing/DesignFont.h"
+#include "platform/forms/FormButton.h"
+#include "platform/forms/FormComboBox.h"
+#include "platform/forms/FormLabel.h"
+#include "platform/forms/IntervalTimer.h"
+#include "platform/forms/OptionArray.h"
+#include "platform/values/Palette.h"
 #include "window/DisplayDescription.h"
 
 #include <QAccessible>

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/DateValue.h"
-#include "platform/Form.h"
+#include "platform/forms/Form.h"
+#include "platform/values/Clock.h"
+#include "platform/values/DateValue.h"
 #include "timer/AlertCycle.h"
 #include "timer/DurationDigits.h"
 #include "window/DisplayDescription.h"

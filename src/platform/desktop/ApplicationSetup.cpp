@@ -3,8 +3,8 @@
 
 #include "ApplicationSetup.h"
 
-#include "DesignFont.h"
 #include "Version.h"
+#include "platform/drawing/DesignFont.h"
 
 #include <QApplication>
 #include <QIcon>

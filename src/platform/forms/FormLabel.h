@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "CachedText.h"
+#include "platform/drawing/CachedText.h"
 
 #include <QLabel>
 

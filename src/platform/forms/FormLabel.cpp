@@ -5,8 +5,8 @@
 
 #include "Form.h"
 
-#include "Palette.h"
-#include "RuntimeError.h"
+#include "platform/values/Palette.h"
+#include "platform/values/RuntimeError.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "GlyphCoverage.h"
-#include "RuntimeError.h"
+#include "platform/drawing/GlyphCoverage.h"
+#include "platform/values/RuntimeError.h"
 
 #include <QWidget>
 

@@ -3,12 +3,13 @@
 
 #pragma once
 
-#include "platform/ApplicationSetup.h"
+#include "TestRows.h"
+
+#include "platform/desktop/ApplicationSetup.h"
 #include "window/frmSarvelTimer.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QTest>
 
 // Like QTEST_MAIN, with the application set up as the program sets it up.
 #define MOVARC_TEST_MAIN(TestObject)                                                               \
@@ -21,17 +22,6 @@
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
-
-inline DateValue at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
-{
-    return DateValue::fromLocal(QDate(y, mo, d), QTime(h, mi, s));
-}
-
-// One data row, on one line: the row's name, then a value for each column.
-template<typename... Values> void row(const char *name, Values... values)
-{
-    (QTest::newRow(name) << ... << values);
-}
 
 // A clock the test moves by hand, in real time and in its offset from UTC.
 struct FakeClock {

@@ -3,7 +3,7 @@
 
 #include "IntervalTimer.h"
 
-#include "RuntimeError.h"
+#include "platform/values/RuntimeError.h"
 
 #include <QTimer>
 
