@@ -47,11 +47,11 @@ void TimerBenchmark::prepare(const QString &mode)
     w = openWindow(clock);
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     if (mode != QStringLiteral("time of day")) {
-        w->Option1->select(1);
+        w->Option1->select(frmSarvelTimer::Remaining);
         w->Combo1->setText(QStringLiteral("600"));
         w->cmdStart_Click();
     } else {
-        w->Option1->select(2);
+        w->Option1->select(frmSarvelTimer::TimeOfDay);
     }
     w->Timer1->fire();
     flushPaint();

@@ -28,6 +28,9 @@
 
 #include <xcb/screensaver.h>
 
+using enum DigitDisplay::Mode;
+using enum DigitDisplay::Role;
+
 // A desktop service that hands out holds on the test's own bus: it answers at once with its
 // cookie or, without one, keeps the question until the test answers it.
 struct InhibitStandIn : QDBusVirtualObject {
@@ -116,8 +119,8 @@ void WindowTest::perform(const QString &verb, const QString &arg)
 {
     FormComboBox *list = verb.endsWith(QLatin1Char('2')) ? w->Combo2 : w->Combo1;
     const QHash<QString, QWidget *> buttons { { "start", w->cmdStart }, { "stop", w->cmdStop },
-        { "end", w->cmdEnd }, { "opt0", w->Option1->at(0) }, { "opt1", w->Option1->at(1) },
-        { "opt2", w->Option1->at(2) } };
+        { "end", w->cmdEnd }, { "opt0", w->Option1->at(Elapsed) },
+        { "opt1", w->Option1->at(Remaining) }, { "opt2", w->Option1->at(TimeOfDay) } };
     tickDelivered = false;
     if (verb == QLatin1String("tick")) {
         secondBeforeTick = w->SarvelMinute;
@@ -125,7 +128,7 @@ void WindowTest::perform(const QString &verb, const QString &arg)
     } else if (verb == QLatin1String("later")) {
         w->findChild<IntervalTimer *>(QStringLiteral("holdEnds"))->fire();
     } else if (verb == QLatin1String("dclick")) {
-        const QPoint digits(w->width() / 2, w->lblTime[0]->y() + w->height() / 4);
+        const QPoint digits(w->width() / 2, w->lblTime[LeftNumber]->y() + w->height() / 4);
         QWidget *under = w->childAt(digits) ? w->childAt(digits) : w.get();
         QTest::mouseDClick(under, Qt::LeftButton, {}, under->mapFrom(w.get(), digits));
     } else if (verb == QLatin1String("blink")) {
@@ -172,9 +175,9 @@ QString WindowTest::shown() const
         + QStringLiteral("ERC").mid(w->Option1->selectedIndex(), 1);
     for (int i = 0; i < 4; ++i)
         s += u'|' + (w->lblTime[i]->isHidden() ? QStringLiteral("-") : w->lblTime[i]->caption());
-    s += w->lblTime[4]->isHidden() ? QString()
-                                   : u' ' + w->lblTime[4]->caption() + u'@'
-            + w->lblTime[4]->palette().color(QPalette::WindowText).name();
+    s += w->lblTime[Message]->isHidden() ? QString()
+                                         : u' ' + w->lblTime[Message]->caption() + u'@'
+            + w->lblTime[Message]->palette().color(QPalette::WindowText).name();
     for (const auto &[timer, name] :
         { std::pair(w->Timer1, " tick"), std::pair(w->Timer2, " blink") })
         s += timer->isTicking() ? name + QString::number(timer->interval()) : QString();
@@ -199,17 +202,19 @@ QString WindowTest::laidOut() const
 QString WindowTest::inconsistency() const
 {
     const bool ticking = w->Timer1->isEnabled();
-    const bool message = !w->lblTime[4]->isHidden();
+    const bool message = !w->lblTime[Message]->isHidden();
     const QString description = w->accessibleDescription();
-    if (w->Option1->isSelected(0) + w->Option1->isSelected(1) + w->Option1->isSelected(2) != 1)
+    if (w->Option1->isSelected(Elapsed) + w->Option1->isSelected(Remaining)
+            + w->Option1->isSelected(TimeOfDay)
+        != 1)
         return QStringLiteral("not one option selected");
     // Only a clock set back during an alert lets a counting option find the end ahead again;
     // the option then hides the message and leaves the alert timer alone.
-    if ((message && (ticking || w->lblTime[4]->caption() != QStringLiteral("時間です")))
+    if ((message && (ticking || w->lblTime[Message]->caption() != QStringLiteral("時間です")))
         || (w->Timer2->isEnabled() && !ticking && !message && !clockSetBack))
         return QStringLiteral("the message and the timers disagree");
     if (message != (description == QStringLiteral("時間です"))
-        || (!message && !description.contains(w->lblTime[1]->caption().trimmed())))
+        || (!message && !description.contains(w->lblTime[RightNumber]->caption().trimmed())))
         return QStringLiteral("screen readers hear '%1'").arg(description);
     if (const auto error = w->lastError(); error && *error != RuntimeError::InvalidPropertyValue)
         return QStringLiteral("handler ended by error %1").arg(int(*error));
@@ -217,15 +222,15 @@ QString WindowTest::inconsistency() const
         return QString();
 
     // The digits, with the left unit when it shows.
-    QString digits = w->lblTime[0]->caption() + u'|' + w->lblTime[1]->caption();
-    digits += w->lblTime[2]->isHidden() ? QString() : u'|' + w->lblTime[2]->caption();
+    QString digits = w->lblTime[LeftNumber]->caption() + u'|' + w->lblTime[RightNumber]->caption();
+    digits += w->lblTime[LeftUnit]->isHidden() ? QString() : u'|' + w->lblTime[LeftUnit]->caption();
     const DateValue now = w->SarvelTimeNow;
     QString expected = digits;
-    if (w->Option1->isSelected(2) && now.second() != secondBeforeTick) {
+    if (w->Option1->isSelected(TimeOfDay) && now.second() != secondBeforeTick) {
         expected = QString::asprintf("%2d|%02d|時", now.hour(), now.minute());
-    } else if (!w->Option1->isSelected(2)) {
-        const qint64 count = w->Option1->isSelected(0) ? w->SarvelTimeStart.secondsTo(now)
-                                                       : now.secondsTo(w->SarvelTimeEnd);
+    } else if (!w->Option1->isSelected(TimeOfDay)) {
+        const qint64 count = w->Option1->isSelected(Elapsed) ? w->SarvelTimeStart.secondsTo(now)
+                                                             : now.secondsTo(w->SarvelTimeEnd);
         const qint64 minutes = count / 60;
         const QString seconds = QString::number(count - 60 * minutes);
         expected = minutes > 0
@@ -366,12 +371,13 @@ void WindowTest::digitsInsideTheClient()
         QCOMPARE(qGray(image.pixel(mark * ratio)) > 200, !o->isChecked());
     }
     // Bold half-width digits at 148.5 points, 99 px each: they never jump as they change.
-    QCOMPARE(QFontMetricsF(w->lblTime[0]->font()).horizontalAdvance(QStringLiteral("58")), 198.0);
-    QCOMPARE(QFontInfo(w->lblTime[0]->font()).weight(), int(QFont::Bold));
+    QCOMPARE(QFontMetricsF(w->lblTime[LeftNumber]->font()).horizontalAdvance(QStringLiteral("58")),
+        198.0);
+    QCOMPARE(QFontInfo(w->lblTime[LeftNumber]->font()).weight(), int(QFont::Bold));
     QVERIFY(QStringList({ "BIZ UDGothic", "IPAGothic" }).contains(QFontInfo(w->font()).family()));
     // Each display label draws what Qt's own text drawing draws there, in black and in colour.
-    w->lblTime[4]->setCaption(QStringLiteral("時間です"));
-    w->lblTime[4]->setForeColor(0x00ff00);
+    w->lblTime[Message]->setCaption(QStringLiteral("時間です"));
+    w->lblTime[Message]->setForeColor(0x00ff00);
     const auto drawText = [](QPainter &painter, const FormLabel *l, QPoint at) {
         painter.setFont(l->font());
         painter.setPen(l->palette().color(QPalette::WindowText));
@@ -402,12 +408,12 @@ void WindowTest::digitsInsideTheClient()
     for (FormLabel *l : w->lblTime)
         QVERIFY2(drawsAsQt(l), qPrintable(l->objectName()));
     // A theme's text colour may be translucent: it blends as Qt blends it.
-    const QPalette opaque = w->lblTime[4]->palette();
+    const QPalette opaque = w->lblTime[Message]->palette();
     QPalette translucent = opaque;
     translucent.setColor(QPalette::WindowText, QColor(0, 0, 0, 96));
-    w->lblTime[4]->setPalette(translucent);
-    QVERIFY(drawsAsQt(w->lblTime[4]));
-    w->lblTime[4]->setPalette(opaque);
+    w->lblTime[Message]->setPalette(translucent);
+    QVERIFY(drawsAsQt(w->lblTime[Message]));
+    w->lblTime[Message]->setPalette(opaque);
     // A count repaints only what lies over the seconds; what reaches the screen there is what
     // Qt's own text drawing of the labels shown draws.
     run(QStringLiteral("start,+1,tick,+1,tick,+9,tick"));
@@ -417,17 +423,17 @@ void WindowTest::digitsInsideTheClient()
         if (!l->isHidden())
             drawText(painter, l, l->pos());
     painter.end();
-    const QRect seconds
-        = w->lblTime[1]->geometry().intersected(QRect(0, 60, w->width(), w->height() - 60));
+    const QRect seconds = w->lblTime[RightNumber]->geometry().intersected(
+        QRect(0, 60, w->width(), w->height() - 60));
     // The window's backing store: the image the platform shows.
     QPaintDevice *const device = w->backingStore()->paintDevice();
     QCOMPARE(device->devType(), int(QInternal::Image));
     const QImage &screen = *static_cast<QImage *>(device);
     QVERIFY(worst(qt, screen, QRect(seconds.topLeft() * ratio, seconds.size() * ratio)) <= 16);
     // Every caption drawn on the window's white, alone, is dark enough to read.
-    for (QWidget *c :
-        std::initializer_list<QWidget *> { w->Label1, w->Label2, w->Label3, w->Option1->at(0),
-            w->Option1->at(1), w->Option1->at(2), w->lblTime[1], w->lblTime[2], w->lblTime[3] }) {
+    for (QWidget *c : std::initializer_list<QWidget *> { w->Label1, w->Label2, w->Label3,
+             w->Option1->at(Elapsed), w->Option1->at(Remaining), w->Option1->at(TimeOfDay),
+             w->lblTime[RightNumber], w->lblTime[LeftUnit], w->lblTime[RightUnit] }) {
         QImage alone = white(c->size());
         c->render(&alone, {}, {}, QWidget::DrawChildren);
         QVERIFY2(!ink(alone, 0).isEmpty(), qPrintable(c->objectName()));
@@ -470,7 +476,7 @@ void WindowTest::realClockAndEventLoop()
     }
     run(QStringLiteral("type1:0,type2:1,start"));
     // The end is the next second boundary of the clock; a tick comes every 200 ms.
-    QTRY_VERIFY_WITH_TIMEOUT(!w->lblTime[4]->isHidden(), 1400);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->lblTime[Message]->isHidden(), 1400);
     // Both ways out end the process as a success, for a launcher or a script.
     for (const bool closeBox : { false, true }) {
         QTimer::singleShot(0, w.get(), [this, closeBox] {

@@ -10,5 +10,5 @@
 
 void frmSarvelTimer::Timer2_Timer()
 {
-    lblTime[4]->setForeColor(Palette::entry(m_alertCycle.advance()));
+    lblTime[Message]->setForeColor(Palette::entry(m_alertCycle.advance()));
 }

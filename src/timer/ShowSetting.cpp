@@ -15,27 +15,27 @@ void frmSarvelTimer::ShowSetting()
 {
     Timer2->setEnabled(false);
     Timer1->setEnabled(false);
-    lblTime[4]->setVisible(false);
+    lblTime[Message]->setVisible(false);
     const DurationDigits digits = DurationDigits::fromSetTexts(Combo1->text(), Combo2->text());
     if (digits.minuteUnitShown) {
-        lblTime[0]->setCaption(digits.left);
-        lblTime[1]->setCaption(digits.right);
-        lblTime[0]->setVisible(true);
-        lblTime[1]->setVisible(true);
-        lblTime[2]->setVisible(true);
-        lblTime[3]->setVisible(true);
+        lblTime[LeftNumber]->setCaption(digits.left);
+        lblTime[RightNumber]->setCaption(digits.right);
+        lblTime[LeftNumber]->setVisible(true);
+        lblTime[RightNumber]->setVisible(true);
+        lblTime[LeftUnit]->setVisible(true);
+        lblTime[RightUnit]->setVisible(true);
     } else {
-        lblTime[0]->setCaption(QString());
-        lblTime[2]->setVisible(false);
-        lblTime[1]->setCaption(digits.right);
-        lblTime[1]->setVisible(true);
-        lblTime[3]->setVisible(true);
+        lblTime[LeftNumber]->setCaption(QString());
+        lblTime[LeftUnit]->setVisible(false);
+        lblTime[RightNumber]->setCaption(digits.right);
+        lblTime[RightNumber]->setVisible(true);
+        lblTime[RightUnit]->setVisible(true);
     }
     // Set even while hidden, so that a later count shows the right unit.
-    lblTime[2]->setCaption(QStringLiteral("分"));
-    lblTime[3]->setCaption(QStringLiteral("秒"));
+    lblTime[LeftUnit]->setCaption(QStringLiteral("分"));
+    lblTime[RightUnit]->setCaption(QStringLiteral("秒"));
     // Leaves the time of day for the remaining mode; the option click runs nested and may run
     // this procedure once more, which then ends here.
-    if (Option1->isSelected(2))
-        Option1->select(1);
+    if (Option1->isSelected(TimeOfDay))
+        Option1->select(Remaining);
 }

@@ -18,13 +18,13 @@ void frmSarvelTimer::Timer1_Timer()
 {
     SarvelTimeNow = clock().now();
 
-    if (Option1->isSelected(2)) {
+    if (Option1->isSelected(TimeOfDay)) {
         // The time of day changes its digits once a second, not on every tick.
         const int second = SarvelTimeNow.second();
         if (second != SarvelMinute) {
-            lblTime[0]->setCaption(
+            lblTime[LeftNumber]->setCaption(
                 NumberFormat::spacePadded(NumberFormat::digits(SarvelTimeNow.hour())));
-            lblTime[1]->setCaption(
+            lblTime[RightNumber]->setCaption(
                 NumberFormat::zeroPadded(NumberFormat::digits(SarvelTimeNow.minute())));
         }
         SarvelMinute = static_cast<qint16>(second);
@@ -34,18 +34,18 @@ void frmSarvelTimer::Timer1_Timer()
     // The clock is read again for the time-up test.
     if (SarvelTimeEnd <= clock().now()) {
         Timer1->setEnabled(false);
-        lblTime[4]->setVisible(true);
-        lblTime[3]->setVisible(false);
-        lblTime[2]->setVisible(false);
-        lblTime[1]->setVisible(false);
-        lblTime[4]->setCaption(QStringLiteral("時間です"));
+        lblTime[Message]->setVisible(true);
+        lblTime[RightUnit]->setVisible(false);
+        lblTime[LeftUnit]->setVisible(false);
+        lblTime[RightNumber]->setVisible(false);
+        lblTime[Message]->setCaption(QStringLiteral("時間です"));
         Timer2->setInterval(500);
         Timer2->setEnabled(true);
         return;
     }
 
-    const qint64 count = Option1->isSelected(0) ? SarvelTimeStart.secondsTo(SarvelTimeNow)
-                                                : SarvelTimeNow.secondsTo(SarvelTimeEnd);
+    const qint64 count = Option1->isSelected(Elapsed) ? SarvelTimeStart.secondsTo(SarvelTimeNow)
+                                                      : SarvelTimeNow.secondsTo(SarvelTimeEnd);
     // The field is 16 bits wide; the digits come from the exact count, so a period longer than
     // nine hours still counts correctly.
     SarvelSecond = static_cast<qint16>(std::clamp<qint64>(
@@ -56,12 +56,12 @@ void frmSarvelTimer::Timer1_Timer()
     }
     const DurationDigits &digits = m_formattedDigits;
     if (digits.minuteUnitShown) {
-        lblTime[2]->setVisible(true);
-        lblTime[0]->setCaption(digits.left);
-        lblTime[1]->setCaption(digits.right);
+        lblTime[LeftUnit]->setVisible(true);
+        lblTime[LeftNumber]->setCaption(digits.left);
+        lblTime[RightNumber]->setCaption(digits.right);
     } else {
-        lblTime[0]->setCaption(QString());
-        lblTime[2]->setVisible(false);
-        lblTime[1]->setCaption(digits.right);
+        lblTime[LeftNumber]->setCaption(QString());
+        lblTime[LeftUnit]->setVisible(false);
+        lblTime[RightNumber]->setCaption(digits.right);
     }
 }

@@ -23,18 +23,18 @@ void frmSarvelTimer::cmdStart_Click()
         return;
 
     Timer2->setEnabled(false);
-    lblTime[4]->setVisible(false);
-    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    lblTime[Message]->setVisible(false);
+    lblTime[LeftNumber]->setForeColor(Palette::entry(Palette::Black));
     SarvelTimeStart = now;
     SarvelTimeNow = SarvelTimeStart;
     SarvelTimeEnd = SarvelTimeStart.addSeconds(duration->minuteSeconds);
     SarvelTimeEnd = SarvelTimeEnd.addSeconds(duration->seconds);
-    if (Option1->isSelected(2))
-        Option1->select(1); // runs the option click nested, before the captions below
-    lblTime[2]->setCaption(QStringLiteral("分"));
-    lblTime[3]->setCaption(QStringLiteral("秒"));
-    lblTime[3]->setVisible(true);
-    lblTime[1]->setVisible(true);
+    if (Option1->isSelected(TimeOfDay))
+        Option1->select(Remaining); // runs the option click nested, before the captions below
+    lblTime[LeftUnit]->setCaption(QStringLiteral("分"));
+    lblTime[RightUnit]->setCaption(QStringLiteral("秒"));
+    lblTime[RightUnit]->setVisible(true);
+    lblTime[RightNumber]->setVisible(true);
     Timer1->setInterval(200);
     Timer1->setEnabled(true);
 }
@@ -43,7 +43,7 @@ void frmSarvelTimer::cmdStop_Click()
 {
     Timer1->setEnabled(false);
     Timer2->setEnabled(false);
-    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    lblTime[LeftNumber]->setForeColor(Palette::entry(Palette::Black));
 }
 
 void frmSarvelTimer::cmdEnd_Click()

@@ -11,11 +11,11 @@ QString DisplayDescription::describe(const Shown &shown)
         = shown.left.trimmed().isEmpty() ? QStringLiteral("0") : shown.left.trimmed();
     const QString second = shown.right.trimmed();
     switch (shown.mode) {
-    case Mode::TimeOfDay:
+    case DigitDisplay::TimeOfDay:
         return QStringLiteral("現在 %1時%2分").arg(first, second);
-    case Mode::Elapsed:
+    case DigitDisplay::Elapsed:
         return QStringLiteral("経過 %1分%2秒").arg(first, second);
-    case Mode::Remaining:
+    case DigitDisplay::Remaining:
         break;
     }
     return QStringLiteral("残り %1分%2秒").arg(first, second);

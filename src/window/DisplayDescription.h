@@ -3,15 +3,15 @@
 
 #pragma once
 
+#include "window/DigitDisplay.h"
+
 #include <QString>
 
 namespace DisplayDescription {
 
-enum class Mode { Elapsed, Remaining, TimeOfDay };
-
 // What the display shows, as far as its description depends on it.
 struct Shown {
-    Mode mode = Mode::TimeOfDay;
+    DigitDisplay::Mode mode = DigitDisplay::TimeOfDay;
     QString left;
     QString right;
     bool messageShown = false;

@@ -23,34 +23,34 @@ void frmSarvelTimer::Form_Resize()
 
     // Each row reads its inputs back from the labels, so that the units follow whatever size
     // the digits really got.
-    FormLabel *const digits = lblTime[0];
-    FormLabel *const seconds = lblTime[1];
-    FormLabel *const leftUnit = lblTime[2];
-    FormLabel *const rightUnit = lblTime[3];
-    FormLabel *const message = lblTime[4];
-    digits->setWidthPx(scaleWidth());
-    digits->setHeightPx(scaleHeight());
-    digits->setFontSize(DigitLayout::digitFontSize(digits->widthPx(), FontEnlage));
-    seconds->setLeftPx(DigitLayout::half(scaleWidth()));
-    seconds->setWidthPx(DigitLayout::half(scaleWidth()));
-    seconds->setHeightPx(scaleHeight());
-    seconds->setFontSize(digits->fontSize());
-    leftUnit->setLeftPx(DigitLayout::leftUnitLeft(digits->widthPx(), digits->leftPx()));
-    leftUnit->setTopPx(DigitLayout::unitTop(digits->fontSize(), digits->topPx()));
-    leftUnit->setWidthPx(DigitLayout::quarter(digits->widthPx()));
-    leftUnit->setHeightPx(DigitLayout::half(digits->heightPx()));
-    leftUnit->setFontSize(DigitLayout::half(digits->fontSize()));
-    rightUnit->setLeftPx(DigitLayout::rightUnitLeft(digits->widthPx(), digits->leftPx()));
+    FormLabel *const left = lblTime[LeftNumber];
+    FormLabel *const right = lblTime[RightNumber];
+    FormLabel *const leftUnit = lblTime[LeftUnit];
+    FormLabel *const rightUnit = lblTime[RightUnit];
+    FormLabel *const message = lblTime[Message];
+    left->setWidthPx(scaleWidth());
+    left->setHeightPx(scaleHeight());
+    left->setFontSize(DigitLayout::digitFontSize(left->widthPx(), FontEnlage));
+    right->setLeftPx(DigitLayout::half(scaleWidth()));
+    right->setWidthPx(DigitLayout::half(scaleWidth()));
+    right->setHeightPx(scaleHeight());
+    right->setFontSize(left->fontSize());
+    leftUnit->setLeftPx(DigitLayout::leftUnitLeft(left->widthPx(), left->leftPx()));
+    leftUnit->setTopPx(DigitLayout::unitTop(left->fontSize(), left->topPx()));
+    leftUnit->setWidthPx(DigitLayout::quarter(left->widthPx()));
+    leftUnit->setHeightPx(DigitLayout::half(left->heightPx()));
+    leftUnit->setFontSize(DigitLayout::half(left->fontSize()));
+    rightUnit->setLeftPx(DigitLayout::rightUnitLeft(left->widthPx(), left->leftPx()));
     rightUnit->setTopPx(leftUnit->topPx());
-    rightUnit->setWidthPx(DigitLayout::quarter(digits->widthPx()));
-    rightUnit->setHeightPx(DigitLayout::half(digits->heightPx()));
-    rightUnit->setFontSize(DigitLayout::half(digits->fontSize()));
+    rightUnit->setWidthPx(DigitLayout::quarter(left->widthPx()));
+    rightUnit->setHeightPx(DigitLayout::half(left->heightPx()));
+    rightUnit->setFontSize(DigitLayout::half(left->fontSize()));
     message->setWidthPx(scaleWidth());
     message->setHeightPx(scaleHeight());
-    message->setFontSize(DigitLayout::messageFontSize(digits->widthPx(), FontEnlage));
+    message->setFontSize(DigitLayout::messageFontSize(left->widthPx(), FontEnlage));
 
     // Any resize ends the alert.
     message->setVisible(false);
     Timer2->setEnabled(false);
-    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    left->setForeColor(Palette::entry(Palette::Black));
 }

@@ -32,8 +32,8 @@ void frmSarvelTimer::watchDisplayHold()
 void frmSarvelTimer::updateDisplayHold() noexcept
 {
     m_holdInputsChanged = false;
-    const DisplayHold hold { Timer1->isEnabled(), Timer2->isEnabled(), Option1->isSelected(2),
-        isVisible() && formState() != Minimized && !isEnded() };
+    const DisplayHold hold { Timer1->isEnabled(), Timer2->isEnabled(),
+        Option1->isSelected(TimeOfDay), isVisible() && formState() != Minimized && !isEnded() };
     qint64 seconds = 0;
     try {
         seconds = hold.secondsLeft(SarvelTimeEnd, clock().now());
@@ -78,7 +78,7 @@ void frmSarvelTimer::keyPressEvent(QKeyEvent *event)
 void frmSarvelTimer::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The digits' area, which passes the mouse on: a projector is often run by mouse alone.
-    if (event->button() == Qt::LeftButton && event->position().y() >= lblTime[0]->y())
+    if (event->button() == Qt::LeftButton && event->position().y() >= lblTime[LeftNumber]->y())
         toggleFullScreen();
     else
         Form::mouseDoubleClickEvent(event);

@@ -21,14 +21,14 @@ constexpr int SecondsLimit = 59;
 
 void frmSarvelTimer::Option1_Click(int index)
 {
-    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
-    lblTime[4]->setVisible(false);
-    if (index == 2) {
-        lblTime[2]->setCaption(QStringLiteral("時"));
-        lblTime[3]->setCaption(QStringLiteral("分"));
-        lblTime[3]->setVisible(true);
-        lblTime[2]->setVisible(true);
-        lblTime[1]->setVisible(true);
+    lblTime[LeftNumber]->setForeColor(Palette::entry(Palette::Black));
+    lblTime[Message]->setVisible(false);
+    if (index == TimeOfDay) {
+        lblTime[LeftUnit]->setCaption(QStringLiteral("時"));
+        lblTime[RightUnit]->setCaption(QStringLiteral("分"));
+        lblTime[RightUnit]->setVisible(true);
+        lblTime[LeftUnit]->setVisible(true);
+        lblTime[RightNumber]->setVisible(true);
         Timer1->setInterval(200);
         Timer1->setEnabled(true);
         return;
@@ -37,20 +37,20 @@ void frmSarvelTimer::Option1_Click(int index)
     if (SarvelTimeEnd <= clock().now()) {
         ShowSetting();
     } else {
-        lblTime[2]->setCaption(QStringLiteral("分"));
-        lblTime[3]->setCaption(QStringLiteral("秒"));
+        lblTime[LeftUnit]->setCaption(QStringLiteral("分"));
+        lblTime[RightUnit]->setCaption(QStringLiteral("秒"));
     }
 }
 
 void frmSarvelTimer::Combo1_GotFocus()
 {
-    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    lblTime[LeftNumber]->setForeColor(Palette::entry(Palette::Black));
     ShowSetting();
 }
 
 void frmSarvelTimer::Combo2_GotFocus()
 {
-    lblTime[0]->setForeColor(Palette::entry(Palette::Black));
+    lblTime[LeftNumber]->setForeColor(Palette::entry(Palette::Black));
     ShowSetting();
 }
 

@@ -26,6 +26,6 @@ void frmSarvelTimer::Form_Load()
     Combo1->setText(QStringLiteral("3"));
     Combo2->setText(QStringLiteral("0"));
     Form_Resize();
-    Option1->select(2);
-    Option1_Click(2);
+    Option1->select(TimeOfDay);
+    Option1_Click(TimeOfDay);
 }

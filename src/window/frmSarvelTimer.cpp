@@ -103,28 +103,33 @@ void frmSarvelTimer::createControls()
         return t;
     };
 
-    lblTime[0] = label("lblTime(0)", QString(), designRect(120, 840, 8655, 2295), 99.75, true);
+    lblTime[LeftNumber]
+        = label("lblTime(0)", QString(), designRect(120, 840, 8655, 2295), 99.75, true);
     cmdEnd = button("cmdEnd", QStringLiteral("終了"), designRect(7320, 0, 735, 495));
     cmdStart = button("cmdStart", QStringLiteral("ｽﾀｰﾄ"), designRect(5160, 0, 735, 495));
     cmdStop = button("cmdStop", QStringLiteral("ｽﾄｯﾌﾟ"), designRect(6240, 0, 735, 495));
     Option1 = new OptionArray(this);
     Option1->setObjectName(QStringLiteral("Option1"));
-    option(0, QStringLiteral("経過時間の表示"), designRect(3000, 0, 1935, 180));
-    option(1, QStringLiteral("残り時間の表示"), designRect(3000, 240, 2055, 180));
-    option(2, QStringLiteral("現在の時刻"), designRect(3000, 480, 2055, 180));
-    Option1->select(2);
+    option(Elapsed, QStringLiteral("経過時間の表示"), designRect(3000, 0, 1935, 180));
+    option(Remaining, QStringLiteral("残り時間の表示"), designRect(3000, 240, 2055, 180));
+    option(TimeOfDay, QStringLiteral("現在の時刻"), designRect(3000, 480, 2055, 180));
+    Option1->select(TimeOfDay);
     Label1 = label("Label1", QStringLiteral("設定時間"), designRect(120, 120, 495, 375), 9, false);
     Label2 = label("Label2", QStringLiteral("分"), designRect(1440, 240, 375, 255), 9, false);
     Label3 = label("Label3", QStringLiteral("秒"), designRect(2520, 240, 375, 255), 9, false);
     Combo1 = combo("Combo1", QStringLiteral("3"), designRect(600, 120, 735, 360));
     Combo2 = combo("Combo2", QStringLiteral("0"), designRect(1680, 120, 735, 360));
-    lblTime[1] = label("lblTime(1)", QString(), designRect(4800, 840, 2415, 2535), 99.75, true);
-    lblTime[2] = label(
+    lblTime[RightNumber]
+        = label("lblTime(1)", QString(), designRect(4800, 840, 2415, 2535), 99.75, true);
+    lblTime[LeftUnit] = label(
         "lblTime(2)", QStringLiteral("分"), designRect(3600, 2040, 1215, 1215), 50.25, true);
-    lblTime[3]
+    lblTime[RightUnit]
         = label("lblTime(3)", QStringLiteral("秒"), designRect(7320, 2040, 1455, 1215), 48, true);
-    lblTime[4] = label("lblTime(4)", QString(), designRect(120, 840, 8655, 2295), 99.75, true);
-    lblTime[4]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblTime[Message]
+        = label("lblTime(4)", QString(), designRect(120, 840, 8655, 2295), 99.75, true);
+    lblTime[Message]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (FormLabel *l : lblTime)
+        l->setGlyphCoverage(&m_glyphCoverage);
 
     // Both timers are enabled as designed, with no interval: nothing ticks until the program
     // sets one.
@@ -135,11 +140,11 @@ void frmSarvelTimer::createControls()
     // captionless controls are.
     Combo1->setAccessibleDescription(QStringLiteral("設定時間の分"));
     Combo2->setAccessibleDescription(QStringLiteral("設定時間の秒"));
-    lblTime[0]->setAccessibleDescription(QStringLiteral("左の数字"));
-    lblTime[1]->setAccessibleDescription(QStringLiteral("右の数字"));
-    lblTime[2]->setAccessibleDescription(QStringLiteral("左の単位"));
-    lblTime[3]->setAccessibleDescription(QStringLiteral("右の単位"));
-    lblTime[4]->setAccessibleDescription(QStringLiteral("時間切れのお知らせ"));
+    lblTime[LeftNumber]->setAccessibleDescription(QStringLiteral("左の数字"));
+    lblTime[RightNumber]->setAccessibleDescription(QStringLiteral("右の数字"));
+    lblTime[LeftUnit]->setAccessibleDescription(QStringLiteral("左の単位"));
+    lblTime[RightUnit]->setAccessibleDescription(QStringLiteral("右の単位"));
+    lblTime[Message]->setAccessibleDescription(QStringLiteral("時間切れのお知らせ"));
 }
 
 void frmSarvelTimer::wireEvents()
@@ -162,11 +167,9 @@ void frmSarvelTimer::afterEvent() noexcept
         updateDisplayHold();
     // Screen readers hear the display as a whole; only a change is announced. This runs after
     // every tick, so the words are rebuilt only when what they describe has changed.
-    using DisplayDescription::Mode;
-    DisplayDescription::Shown shown { Option1->isSelected(2) ? Mode::TimeOfDay
-            : Option1->isSelected(0)                         ? Mode::Elapsed
-                                                             : Mode::Remaining,
-        lblTime[0]->caption(), lblTime[1]->caption(), !lblTime[4]->isHidden() };
+    DisplayDescription::Shown shown { static_cast<DigitDisplay::Mode>(Option1->selectedIndex()),
+        lblTime[LeftNumber]->caption(), lblTime[RightNumber]->caption(),
+        !lblTime[Message]->isHidden() };
     if (shown == m_described)
         return;
     const QString description = DisplayDescription::describe(shown);

@@ -3,11 +3,13 @@
 
 #pragma once
 
+#include "platform/drawing/GlyphCoverage.h"
 #include "platform/forms/Form.h"
 #include "platform/values/Clock.h"
 #include "platform/values/DateValue.h"
 #include "timer/AlertCycle.h"
 #include "timer/DurationDigits.h"
+#include "window/DigitDisplay.h"
 #include "window/DisplayDescription.h"
 
 #include <array>
@@ -25,6 +27,10 @@ class ScreenAwake;
 class frmSarvelTimer : public Form {
     Q_OBJECT
 public:
+    // Option1's buttons by display mode, and lblTime's labels by role.
+    using enum DigitDisplay::Mode;
+    using enum DigitDisplay::Role;
+
     explicit frmSarvelTimer(QWidget *parent = nullptr);
     ~frmSarvelTimer() override;
 
@@ -38,6 +44,8 @@ public:
     float FontEnlage = 0; // client pixels per point of the big digits
 
     Clock &clock() { return m_clock; }
+    // The glyphs the big digits are drawn from, rendered once for all five labels.
+    const GlyphCoverage &glyphCoverage() const { return m_glyphCoverage; }
     const ScreenAwake &screenAwake() const { return *m_screenAwake; }
 
     // Controls, by their designer names.
@@ -85,6 +93,7 @@ private:
     void updateDisplayHold() noexcept;
 
     Clock m_clock;
+    GlyphCoverage m_glyphCoverage;
     AlertCycle m_alertCycle;
     DisplayDescription::Shown m_described; // what the accessible description last described
     // The count the tick last formatted, and its digits: about five ticks see each count.

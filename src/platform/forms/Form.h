@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "platform/drawing/GlyphCoverage.h"
 #include "platform/values/RuntimeError.h"
 
 #include <QWidget>
@@ -43,9 +42,6 @@ public:
     // maximised, at its earlier size and place.
     void toggleFullScreen() { setWindowState(windowState() ^ Qt::WindowFullScreen); }
 
-    // The glyphs its labels draw at display sizes, rendered once for all of them.
-    GlyphCoverage &glyphCoverage() { return m_glyphCoverage; }
-
     // The code of the error that last ended a dispatched handler, if any.
     std::optional<RuntimeError::Code> lastError() const { return m_lastError; }
 
@@ -82,7 +78,6 @@ protected:
 private:
     void noteHeightOutcome();
 
-    GlyphCoverage m_glyphCoverage;
     std::optional<RuntimeError::Code> m_lastError;
     bool m_ended = false;
     // The outer size last asked for by a height write, and an outer size the window system

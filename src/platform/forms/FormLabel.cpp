@@ -3,8 +3,6 @@
 
 #include "FormLabel.h"
 
-#include "Form.h"
-
 #include "platform/values/Palette.h"
 #include "platform/values/RuntimeError.h"
 
@@ -132,14 +130,13 @@ void FormLabel::paintEvent(QPaintEvent *event)
     // An empty label without a frame shows nothing; the alert repaints over one twice a second.
     if (text().isEmpty() && frameShape() == QFrame::NoFrame)
         return;
-    Form *const form = qobject_cast<Form *>(window());
-    if (form && m_fontSize >= UnhintedFontSize) {
+    if (m_glyphs && m_fontSize >= UnhintedFontSize) {
         // As the label draws plain text: aligned and wrapped in its contents, left to right.
         QPainter painter(this);
         const int flags = int(alignment()) | Qt::TextForceLeftToRight
             | (wordWrap() ? int(Qt::TextWordWrap) : 0);
         if (m_cachedText.draw(painter, contentsRect(), flags, text(), painter.font(),
-                palette().color(foregroundRole()), form->glyphCoverage(), event->rect()))
+                palette().color(foregroundRole()), *m_glyphs, event->rect()))
             return;
     }
     QLabel::paintEvent(event);

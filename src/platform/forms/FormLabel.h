@@ -40,8 +40,13 @@ public:
     // above MaxFontSize.
     void setFontSize(float points);
 
+    // The glyphs that text at display sizes is drawn from, rendered once and shared with the
+    // other labels that show the same digits; it must outlive the label's painting. A label
+    // without one draws as QLabel does.
+    void setGlyphCoverage(GlyphCoverage *glyphs) { m_glyphs = glyphs; }
+
 protected:
-    // Text at display sizes is drawn from glyphs rendered once per size.
+    // Text at display sizes is drawn from the glyph coverage, when the label has one.
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -53,5 +58,6 @@ private:
     float m_width = 0;
     float m_height = 0;
     float m_fontSize = 0;
+    GlyphCoverage *m_glyphs = nullptr;
     CachedText m_cachedText;
 };
