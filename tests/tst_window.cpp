@@ -50,13 +50,14 @@ struct InhibitStandIn : QDBusVirtualObject {
 class WindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
+    void init() { open(QPalette()); } // the desktop's
     void cleanup() { w.reset(); }
     void display_data();
     // What the user sees, and whether the desktop is kept from blanking the screen.
     void display() { check(&WindowTest::shown, true); }
     void layout_data();
     void layout() { check(&WindowTest::laidOut); }
+    void digitsInsideTheClient_data();
     void digitsInsideTheClient();
     void realClockAndEventLoop();
     void screenAwakeOverDBus();
@@ -66,6 +67,7 @@ protected:
     bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Timer; }
 
 private:
+    void open(const QPalette &desktop);
     void run(const QString &actions);
     void check(QString (WindowTest::*view)() const, bool awake = false);
     void perform(const QString &verb, const QString &arg);
@@ -80,9 +82,9 @@ private:
     bool clockSetBack = false;
 };
 
-void WindowTest::init()
+void WindowTest::open(const QPalette &desktop)
 {
-    QApplication::setPalette(QPalette()); // the desktop's
+    QApplication::setPalette(desktop);
     clock = FakeClock();
     clockSetBack = false;
     w = openWindow(clock);
@@ -93,10 +95,10 @@ void WindowTest::init()
 }
 
 // Runs actions, comma-separated, checking after each what a user could see go wrong. Actions:
-// tick, blink[:N] (Timer1, Timer2), later (the end of the display's hold), +N / -N (the clock),
-// at:ISO (with an offset from UTC, or in the local zone), start, stop, end, optN (mouse),
-// key:SEQ (to the focused widget), dclick (on the digits), enter1/2 (click into a list),
-// type1/2:TEXT, size:WxH[+X+Y], show:Minimized, close (the window's slots).
+// tick, blink[:N] (Timer1, Timer2), alert (a period of no time, just run out), later (the end of
+// the display's hold), +N / -N (the clock), at:ISO (with an offset from UTC, or in the local
+// zone), start, stop, end, optN (mouse), key:SEQ (to the focused widget), dclick (on the digits),
+// enter1/2 (click into a list), type1/2:TEXT, size:WxH[+X+Y], show:Minimized, close (the slots).
 void WindowTest::run(const QString &actions)
 {
     for (const QString &action : actions.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -109,7 +111,7 @@ void WindowTest::run(const QString &actions)
 void WindowTest::check(QString (WindowTest::*view)() const, bool awake)
 {
     QFETCH(QString, actions);
-    run(actions.replace(QLatin1String("alert"), QLatin1String("type1:0,type2:0,start,tick")));
+    run(actions);
     QTEST((this->*view)(), "expected");
     if (awake)
         QTEST(w->screenAwake().isAwake(), "awake");
@@ -125,6 +127,8 @@ void WindowTest::perform(const QString &verb, const QString &arg)
     if (verb == QLatin1String("tick")) {
         secondBeforeTick = w->SarvelMinute;
         tickDelivered = w->Timer1->fire();
+    } else if (verb == QLatin1String("alert")) {
+        run(QStringLiteral("type1:0,type2:0,start,tick"));
     } else if (verb == QLatin1String("later")) {
         w->findChild<IntervalTimer *>(QStringLiteral("holdEnds"))->fire();
     } else if (verb == QLatin1String("dclick")) {
@@ -342,48 +346,23 @@ void WindowTest::layout_data()
         "655,156,199,398/99.5 8,56,796,796/132.667");
 }
 
-void WindowTest::digitsInsideTheClient()
+void WindowTest::digitsInsideTheClient_data()
 {
-    // On a dark desktop, light text on dark window and base colours, which the window replaces
-    // by its own white; and again at a device pixel ratio of 2: the layout works in logical pixels.
-    QApplication::setPalette(QPalette(Qt::lightGray, Qt::darkGray, Qt::gray, Qt::black,
-        Qt::darkGray, Qt::lightGray, Qt::white, QColor(0x2d2d2d), QColor(0x353535)));
-    w = openWindow(clock);
+    // One window looked at row by row: on a dark desktop, light text on dark window and base
+    // colours, which the window replaces by its own white; and again at a device pixel ratio of 2,
+    // as the layout works in logical pixels.
+    QTest::addColumn<bool>("holds");
+    open(QPalette(Qt::lightGray, Qt::darkGray, Qt::gray, Qt::black, Qt::darkGray, Qt::lightGray,
+        Qt::white, QColor(0x2d2d2d), QColor(0x353535)));
     run(QStringLiteral("size:594x274,type1:58,type2:58,enter1"));
-    // Where the pixels stand out against white at 4.5 : 1 or more.
-    const auto ink = [](const QImage &image, int fromY) {
-        QRect found;
-        for (int y = fromY; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qGray(image.pixel(x, y)) <= 118)
-                    found |= QRect(x, y, 1, 1);
-        return found;
+    const qreal r = w->devicePixelRatio();
+    const auto white = [r](QSize size) {
+        QImage blank(size * r, QImage::Format_RGB32);
+        blank.setDevicePixelRatio(r);
+        blank.fill(Qt::white);
+        return blank;
     };
-    const qreal ratio = w->devicePixelRatio();
-    const QImage image = w->grab().toImage();
-    const QRect digits = ink(image, int(60 * ratio));
-    QVERIFY2(
-        digits.bottom() < image.height() - 4 * ratio && digits.right() < image.width() - 4 * ratio,
-        "digits cut off");
-    // The option indicators read as on a light desktop: empty rings, and a dot in the selected.
-    for (const QRadioButton *o : w->findChildren<QRadioButton *>()) {
-        const QPoint mark = o->mapTo(w.get(), QPoint(6, o->height() / 2)); // as a click lands
-        QCOMPARE(qGray(image.pixel(mark * ratio)) > 200, !o->isChecked());
-    }
-    // Bold half-width digits at 148.5 points, 99 px each: they never jump as they change.
-    QCOMPARE(QFontMetricsF(w->lblTime[LeftNumber]->font()).horizontalAdvance(QStringLiteral("58")),
-        198.0);
-    QCOMPARE(QFontInfo(w->lblTime[LeftNumber]->font()).weight(), int(QFont::Bold));
-    QVERIFY(QStringList({ "BIZ UDGothic", "IPAGothic" }).contains(QFontInfo(w->font()).family()));
-    // Each display label draws what Qt's own text drawing draws there, in black and in colour.
-    w->lblTime[Message]->setCaption(QStringLiteral("時間です"));
-    w->lblTime[Message]->setForeColor(0x00ff00);
-    const auto drawText = [](QPainter &painter, const FormLabel *l, QPoint at) {
-        painter.setFont(l->font());
-        painter.setPen(l->palette().color(QPalette::WindowText));
-        painter.drawText(
-            l->contentsRect().translated(at), int(l->alignment()) | Qt::TextWordWrap, l->caption());
-    };
+    // How far two images' pixels differ at most; against white, 137 or more stands out at 4.5 : 1.
     const auto worst = [](const QImage &a, const QImage &b, const QRect &area) {
         int found = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -391,66 +370,100 @@ void WindowTest::digitsInsideTheClient()
                 found = std::max(found, std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))));
         return found;
     };
-    const auto white = [ratio](QSize size) {
-        QImage blank(size * ratio, QImage::Format_RGB32);
-        blank.setDevicePixelRatio(ratio);
-        blank.fill(Qt::white);
-        return blank;
+    const QImage image = w->grab().toImage(), blank = white(w->size());
+    const int h = image.height(), wide = image.width(), edge = int(4 * r);
+    row("digits whole inside the window",
+        std::max(worst(image, blank, QRect(0, h - edge, wide, edge)),
+            worst(image, blank, QRect(wide - edge, int(60 * r), edge, h)))
+            < 137);
+    // The option indicators read as on a light desktop: empty rings, and a dot in the selected.
+    for (const QRadioButton *o : w->findChildren<QRadioButton *>())
+        QTest::addRow("%s as on a light desktop", qPrintable(o->objectName()))
+            << ((qGray(image.pixel(o->mapTo(w.get(), QPoint(6, o->height() / 2)) * r)) > 200)
+                   != o->isChecked()); // where a click lands
+    // Bold half-width digits at 148.5 points, 99 px each: they never jump as they change.
+    const QFont digitFont = w->lblTime[LeftNumber]->font();
+    row("bold digits of one width",
+        QFontMetricsF(digitFont).horizontalAdvance("58") == 198.0
+            && QFontInfo(digitFont).weight() == int(QFont::Bold));
+    row("a Japanese gothic",
+        QStringList({ "BIZ UDGothic", "IPAGothic" }).contains(QFontInfo(w->font()).family()));
+    // Qt's own drawing of a label's text, at its place in the image.
+    const auto drawText = [](QImage &into, const FormLabel *l, QPoint at) {
+        QPainter painter(&into);
+        painter.setFont(l->font());
+        painter.setPen(l->palette().color(QPalette::WindowText));
+        painter.drawText(
+            l->contentsRect().translated(at), int(l->alignment()) | Qt::TextWordWrap, l->caption());
     };
     const auto drawsAsQt = [&](FormLabel *l) {
-        QImage drawn = white(l->size());
-        QImage qt = drawn;
+        QImage drawn = white(l->size()), qt = drawn;
         l->render(&drawn, {}, {}, QWidget::DrawChildren);
-        QPainter painter(&qt);
-        drawText(painter, l, {});
+        drawText(qt, l, {});
         return worst(qt, drawn, qt.rect()) <= 16;
     };
+    // Each display label draws what Qt's own text drawing draws there, in black and in colour.
+    w->lblTime[Message]->setCaption(QStringLiteral("時間です"));
+    w->lblTime[Message]->setForeColor(0x00ff00);
     for (FormLabel *l : w->lblTime)
-        QVERIFY2(drawsAsQt(l), qPrintable(l->objectName()));
-    // A theme's text colour may be translucent: it blends as Qt blends it.
-    const QPalette opaque = w->lblTime[Message]->palette();
-    QPalette translucent = opaque;
-    translucent.setColor(QPalette::WindowText, QColor(0, 0, 0, 96));
-    w->lblTime[Message]->setPalette(translucent);
-    QVERIFY(drawsAsQt(w->lblTime[Message]));
-    w->lblTime[Message]->setPalette(opaque);
-    // A count repaints only what lies over the seconds; what reaches the screen there is what
-    // Qt's own text drawing of the labels shown draws.
+        QTest::addRow("%s draws as Qt does", qPrintable(l->objectName())) << drawsAsQt(l);
+    // A count repaints only what lies over the seconds; what reaches the screen there, in the
+    // window's backing store, is what Qt's own text drawing of the labels shown draws.
     run(QStringLiteral("start,+1,tick,+1,tick,+9,tick"));
-    QImage qt = white(w->size());
-    QPainter painter(&qt);
+    QImage qt = blank;
     for (const FormLabel *l : w->lblTime)
         if (!l->isHidden())
-            drawText(painter, l, l->pos());
-    painter.end();
-    const QRect seconds = w->lblTime[RightNumber]->geometry().intersected(
-        QRect(0, 60, w->width(), w->height() - 60));
-    // The window's backing store: the image the platform shows.
+            drawText(qt, l, l->pos());
+    const QRect seconds
+        = w->lblTime[RightNumber]->geometry() & QRect(0, 60, w->width(), w->height() - 60);
     QPaintDevice *const device = w->backingStore()->paintDevice();
-    QCOMPARE(device->devType(), int(QInternal::Image));
-    const QImage &screen = *static_cast<QImage *>(device);
-    QVERIFY(worst(qt, screen, QRect(seconds.topLeft() * ratio, seconds.size() * ratio)) <= 16);
+    row("a count repaints what Qt draws",
+        device->devType() == QInternal::Image
+            && worst(qt, *static_cast<QImage *>(device),
+                   QRect(seconds.topLeft() * r, seconds.size() * r))
+                <= 16);
     // Every caption drawn on the window's white, alone, is dark enough to read.
     for (QWidget *c : std::initializer_list<QWidget *> { w->Label1, w->Label2, w->Label3,
              w->Option1->at(Elapsed), w->Option1->at(Remaining), w->Option1->at(TimeOfDay),
              w->lblTime[RightNumber], w->lblTime[LeftUnit], w->lblTime[RightUnit] }) {
         QImage alone = white(c->size());
         c->render(&alone, {}, {}, QWidget::DrawChildren);
-        QVERIFY2(!ink(alone, 0).isEmpty(), qPrintable(c->objectName()));
+        QTest::addRow("%s dark enough", qPrintable(c->objectName()))
+            << (worst(alone, white(c->size()), alone.rect()) >= 137);
     }
     // Every digit, at the designed size and maximised on a 4K screen, is drawn from the glyphs
-    // kept, which the cache counts as they are and keeps within its budget.
+    // kept, which the cache counts as they are and keeps within its budget. Each label first
+    // draws a letter of its own, whose glyph only it can have added.
     QImage dot = white(QSize(1, 1));
-    for (const char *size : { "size:594x274", "size:3840x2160" }) {
+    const auto drawn = [&](FormLabel *l, char c) {
+        const qsizetype before = w->glyphCoverage().held().glyphs;
+        l->setCaption(QString(2, QLatin1Char(c)));
+        l->render(&dot, {}, QRegion(0, 0, 1, 1));
+        return w->glyphCoverage().held().glyphs > before;
+    };
+    char own = 'A';
+    for (FormLabel *l : w->lblTime)
+        QTest::addRow("%s draws from the glyphs kept", qPrintable(l->objectName()))
+            << drawn(l, own++);
+    for (const char *size : { "size:3840x2160", "size:594x274" }) {
         run(QLatin1String(size));
         for (char digit = '0'; digit <= '9'; ++digit)
-            for (FormLabel *l : w->lblTime) {
-                l->setCaption(QString(2, QLatin1Char(digit)));
-                l->render(&dot, {}, QRegion(0, 0, 1, 1));
-            }
+            for (FormLabel *l : w->lblTime)
+                drawn(l, digit);
     }
     const GlyphCoverage::Held held = w->glyphCoverage().held();
-    QVERIFY(held.bytes <= held.counted && held.counted <= GlyphCoverage::Budget);
+    row("the glyphs kept within their budget",
+        held.bytes <= held.counted && held.counted <= GlyphCoverage::Budget);
+    // A theme's text colour may be translucent: it blends as Qt blends it.
+    QPalette translucent = w->lblTime[Message]->palette();
+    translucent.setColor(QPalette::WindowText, QColor(0, 0, 0, 96));
+    w->lblTime[Message]->setPalette(translucent);
+    row("a translucent colour blends as Qt's", drawsAsQt(w->lblTime[Message]));
+}
+
+void WindowTest::digitsInsideTheClient()
+{
+    QTEST(true, "holds");
 }
 
 void WindowTest::realClockAndEventLoop()
