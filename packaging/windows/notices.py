@@ -8,7 +8,7 @@ code whose objects the linker pulled in (from Qt's own qt_attribution.json files
 library the cross compiler's Debian packages linked in (the MinGW-w64 runtime, libgcc, libstdc++,
 winpthreads), with its Debian copyright file.
 
-Usage: windows-notices.py PROJECT QT_SOURCE LINK_MAP QT_OPTIONS OUT_DIR
+Usage: notices.py PROJECT QT_SOURCE LINK_MAP QT_OPTIONS OUT_DIR
 """
 import glob
 import json

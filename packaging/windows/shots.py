@@ -1,24 +1,30 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Movarc developers <developers@movarc.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Reads a screenshot of the timer window for scripts/windows-check.
-Usage: windows-shots.py captions|digits|message SHOT CLIENT_X CLIENT_Y SCALE
+"""Reads a screenshot of the timer window for packaging/windows/check.
+Usage: shots.py captions|digits|message SHOT CLIENT_X CLIENT_Y SCALE
   captions: the three buttons' captions are drawn glyphs, not empty boxes (a font without the
             glyphs draws each as a hollow rectangle)
   digits:   the big digits are there, and whole inside the client area
   message:  the time-up message shows in one of the alert's colours"""
+import os
 import sys
 from PIL import Image
+
+# The designed client size and the controls' middles, in pixels at 96 dpi.
+with open(os.path.join(os.path.dirname(__file__), "../../scripts/lib/controls"), encoding="utf-8") as f:
+    design = {n: (int(x), int(y)) for n, x, y in (line.split() for line in f if line[0] != "#")}
 
 kind, shot, x0, y0, scale = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4]), float(sys.argv[5])
 image = Image.open(shot).convert("RGB")
 s = lambda v: round(v * scale)
-client = image.crop((x0, y0, x0 + s(594), y0 + s(274)))
+client = image.crop((x0, y0, x0 + s(design["client"][0]), y0 + s(design["client"][1])))
 dark = lambda p: sum(p) < 450
 
 
 def captions_ok():
-    for left in (344, 416, 488):  # ｽﾀｰﾄ, ｽﾄｯﾌﾟ, 終了: 49 x 33 pixels each at 96 dpi
+    for button in ("start", "stop", "end"):  # 49 x 33 pixels each at 96 dpi
+        left = design[button][0] - 24
         # Inside the focus frame that the focused button draws.
         button = client.crop((s(left + 6), s(6), s(left + 43), s(27)))
         w, h = button.size
