@@ -513,31 +513,47 @@ void WindowTest::screenAwakeOverDBus()
     auto desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
     InhibitStandIn screenSaver, powerManager; // the power manager never answers by itself
     screenSaver.cookie = 42;
-    QVERIFY(desktop.registerVirtualObject("/org/freedesktop/ScreenSaver", &screenSaver));
-    QVERIFY(
-        desktop.registerVirtualObject("/org/freedesktop/PowerManagement/Inhibit", &powerManager));
-    QVERIFY(desktop.registerService("org.freedesktop.ScreenSaver"));
-    QVERIFY(desktop.registerService("org.freedesktop.PowerManagement"));
+    QVERIFY(desktop.registerVirtualObject("/org/freedesktop/ScreenSaver", &screenSaver)
+        && desktop.registerVirtualObject(
+            "/org/freedesktop/PowerManagement/Inhibit", &powerManager));
+    // A service takes its name, or drops it as it ends; it holds nothing then.
+    const auto own = [&desktop](const char *name, bool owned) {
+        const QString service = QLatin1String("org.freedesktop.") + QLatin1String(name);
+        return owned ? desktop.registerService(service) : desktop.unregisterService(service);
+    };
+    QVERIFY(own("ScreenSaver", true) && own("PowerManagement", true));
+    // What each has seen, in order, from the given call on.
+    const auto saw = [](const InhibitStandIn &service, int from = 0) {
+        return service.calls.mid(from).join(QStringLiteral(", "));
+    };
     // Both are asked; the silent one keeps the window waiting for nothing.
     const QDeadlineTimer responsive(2000);
     run(QStringLiteral("start,tick"));
-    QTRY_COMPARE(screenSaver.calls, QStringList { "Inhibit Movarc" });
+    QTRY_COMPARE(saw(screenSaver), QStringLiteral("Inhibit Movarc"));
+    // One restarted during a count is asked again at once, and its old cookie is forgotten.
+    screenSaver.cookie = 43;
+    QVERIFY(own("ScreenSaver", false) && own("ScreenSaver", true));
+    QTRY_COMPARE_WITH_TIMEOUT(saw(screenSaver, 1), QStringLiteral("Inhibit Movarc"), 1000);
     run(QStringLiteral("stop"));
-    QTRY_COMPARE(screenSaver.calls, QStringList({ "Inhibit Movarc", "UnInhibit 42" }));
+    QTRY_COMPARE(saw(screenSaver, 1), QStringLiteral("Inhibit Movarc, UnInhibit 43"));
+    // With nothing held, one that restarts sees nothing.
+    QVERIFY(own("ScreenSaver", false) && own("ScreenSaver", true));
+    QTest::qWait(200);
+    QCOMPARE(screenSaver.calls.size(), 3);
     run(QStringLiteral("start,tick,stop")); // the silent one is not asked twice
     QVERIFY(!responsive.hasExpired());
-    QTRY_COMPARE(screenSaver.calls.size(), 4);
+    QTRY_COMPARE(saw(screenSaver, 3), QStringLiteral("Inhibit Movarc, UnInhibit 43"));
     // A hold that arrives after it was given up is given back at once.
     QVERIFY(desktop.send(powerManager.held.createReply(7U)));
-    QTRY_COMPARE(powerManager.calls, QStringList({ "Inhibit Movarc", "UnInhibit 7" }));
-    // With no service on the bus, nothing happens; one that comes back is asked at the next hold.
-    QVERIFY(desktop.unregisterService("org.freedesktop.ScreenSaver"));
-    QVERIFY(desktop.unregisterService("org.freedesktop.PowerManagement"));
-    run(QStringLiteral("start,tick,stop,start,tick"));
-    QTest::qWait(100);
-    QVERIFY(desktop.registerService("org.freedesktop.ScreenSaver"));
-    run(QStringLiteral("stop,start,tick"));
-    QTRY_COMPARE(screenSaver.calls.size() + powerManager.calls.size(), 7);
+    QTRY_COMPARE(saw(powerManager), QStringLiteral("Inhibit Movarc, UnInhibit 7"));
+    // With no service on the bus, nothing happens; one that first comes during a count is asked
+    // at once.
+    QVERIFY(own("ScreenSaver", false) && own("PowerManagement", false));
+    run(QStringLiteral("start,tick"));
+    QVERIFY(own("ScreenSaver", true));
+    QTRY_COMPARE_WITH_TIMEOUT(saw(screenSaver, 5), QStringLiteral("Inhibit Movarc"), 1000);
+    run(QStringLiteral("stop"));
+    QTRY_COMPARE(saw(screenSaver, 5), QStringLiteral("Inhibit Movarc, UnInhibit 43"));
 }
 
 void WindowTest::storm()

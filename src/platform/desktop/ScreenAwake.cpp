@@ -10,6 +10,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #endif
 
 #ifdef MOVARC_HAVE_XCB_SCREENSAVER
@@ -27,10 +28,10 @@ namespace {
 constexpr int ServiceTimeoutMs = 5000;
 
 QDBusMessage serviceCall(
-    const char *service, const char *path, const char *interface, const char *method)
+    const QString &service, const char *path, const char *interface, const char *method)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(service), QLatin1String(path),
-        QLatin1String(interface), QLatin1String(method));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service, QLatin1String(path), QLatin1String(interface), QLatin1String(method));
     // Only a service that is running is asked: none is started for the timer's sake.
     call.setAutoStartService(false);
     return call;
@@ -55,6 +56,8 @@ void ScreenAwake::setAwake(bool awake)
         for (Service &service : m_services)
             service.refused = false;
     }
+    // Watched first, so that no owner that comes while the holds are asked for is missed.
+    watchServices();
     updateServices();
     setXSaverSuspended(m_awake);
     setWindowsDisplayRequired(m_awake);
@@ -72,27 +75,79 @@ void ScreenAwake::updateServices()
     }
 }
 
-void ScreenAwake::hold(Service &service)
+// Only while a hold is wanted: when nothing is to be held, nothing is sent on the bus, and a
+// timer that never counts never connects to it.
+void ScreenAwake::watchServices()
 {
 #ifdef MOVARC_HAVE_DBUS
-    // The bus is first touched when a hold is first wanted: a timer that never counts never
-    // connects to it.
+    if (!m_awake) {
+        if (m_watcher)
+            m_watcher->setWatchedServices({});
+        return;
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    QDBusMessage call = serviceCall(service.name, service.path, service.interface, "Inhibit");
-    call << QCoreApplication::applicationName() << QStringLiteral("タイマーを表示中");
+    if (!m_watcher) {
+        m_watcher = new QDBusServiceWatcher(this);
+        m_watcher->setConnection(bus);
+        m_watcher->setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
+        connect(m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &name, const QString &, const QString &newOwner) {
+                ownerChanged(name, newOwner);
+            });
+    }
+    QStringList names;
+    for (const Service &service : m_services)
+        names << QLatin1String(service.name);
+    m_watcher->setWatchedServices(names);
+#endif
+}
+
+// A service that went has dropped its holds with its memory, and one that came holds nothing:
+// what the earlier owner handed out or was asked is forgotten, and the new one is asked anew.
+void ScreenAwake::ownerChanged(const QString &name, const QString &newOwner)
+{
+    for (Service &service : m_services) {
+        if (name != QLatin1String(service.name))
+            continue;
+        ++service.owners;
+        service.pending = false;
+        service.refused = false;
+        service.cookie.reset();
+        service.holder.clear();
+    }
+    if (!newOwner.isEmpty())
+        updateServices();
+}
+
+void ScreenAwake::hold(Service &service)
+{
+#ifdef MOVARC_HAVE_DBUS
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage call
+        = serviceCall(QLatin1String(service.name), service.path, service.interface, "Inhibit");
+    // GNOME refuses a hold whose application or reason is empty.
+    const QString application = QCoreApplication::applicationName();
+    call << (application.isEmpty() ? QStringLiteral("Movarc") : application)
+         << QStringLiteral("タイマーを表示中");
     service.pending = true;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, ServiceTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-        [this, &service](QDBusPendingCallWatcher *answered) {
+        [this, &service, owner = service.owners](QDBusPendingCallWatcher *answered) {
             answered->deleteLater();
+            if (owner != service.owners)
+                return; // asked of an owner that has gone since
             const QDBusPendingReply<uint> reply = *answered;
             service.pending = false;
-            if (reply.isError())
+            if (reply.isError()) {
                 service.refused = true;
-            else
+            } else {
                 service.cookie = reply.value();
+                service.holder = reply.reply().service();
+            }
             updateServices(); // a release asked for meanwhile
         });
 #else
@@ -103,12 +158,15 @@ void ScreenAwake::hold(Service &service)
 void ScreenAwake::release(Service &service)
 {
 #ifdef MOVARC_HAVE_DBUS
-    QDBusMessage call = serviceCall(service.name, service.path, service.interface, "UnInhibit");
+    // To the very owner that handed out the cookie: should it have gone unseen, the call reaches
+    // nobody rather than a successor that never issued that cookie.
+    QDBusMessage call = serviceCall(service.holder, service.path, service.interface, "UnInhibit");
     call << *service.cookie;
     // Nothing to wait for: a service that has gone has dropped the hold with its client list.
     QDBusConnection::sessionBus().send(call);
 #endif
     service.cookie.reset();
+    service.holder.clear();
 }
 
 void ScreenAwake::setXSaverSuspended(bool suspended)
