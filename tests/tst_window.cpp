@@ -38,11 +38,14 @@ struct InhibitStandIn : QDBusVirtualObject {
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &bus) override
     {
         calls << message.member() + u' ' + message.arguments().value(0).toString();
-        if (message.member() == QLatin1String("Inhibit"))
+        if (message.member() == QLatin1String("Inhibit") && starting > 0 && starting--)
+            bus.send(message.createErrorReply(QDBusError::UnknownObject, {}));
+        else if (message.member() == QLatin1String("Inhibit"))
             cookie ? void(bus.send(message.createReply(cookie))) : void(held = message);
         return true;
     }
     uint cookie = 0;
+    int starting = 0; // questions answered as by a service that has not put its objects up yet
     QStringList calls;
     QDBusMessage held;
 };
@@ -547,13 +550,15 @@ void WindowTest::screenAwakeOverDBus()
     QVERIFY(desktop.send(powerManager.held.createReply(7U)));
     QTRY_COMPARE(saw(powerManager), QStringLiteral("Inhibit Movarc, UnInhibit 7"));
     // With no service on the bus, nothing happens; one that first comes during a count is asked
-    // at once.
+    // at once, and asked again while it has not put its object up.
     QVERIFY(own("ScreenSaver", false) && own("PowerManagement", false));
     run(QStringLiteral("start,tick"));
+    screenSaver.starting = 2;
     QVERIFY(own("ScreenSaver", true));
     QTRY_COMPARE_WITH_TIMEOUT(saw(screenSaver, 5), QStringLiteral("Inhibit Movarc"), 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(saw(screenSaver, 7), QStringLiteral("Inhibit Movarc"), 2000);
     run(QStringLiteral("stop"));
-    QTRY_COMPARE(saw(screenSaver, 5), QStringLiteral("Inhibit Movarc, UnInhibit 43"));
+    QTRY_COMPARE(saw(screenSaver, 7), QStringLiteral("Inhibit Movarc, UnInhibit 43"));
 }
 
 void WindowTest::storm()

@@ -4,6 +4,7 @@
 #include "ScreenAwake.h"
 
 #include <QGuiApplication>
+#include <QTimer>
 
 #ifdef MOVARC_HAVE_DBUS
 #include <QDBusConnection>
@@ -26,6 +27,10 @@ namespace {
 #ifdef MOVARC_HAVE_DBUS
 // A service that has not answered by then never will: the hold is given up, not waited for.
 constexpr int ServiceTimeoutMs = 5000;
+// A service takes its name before it puts up its objects (Xfce's power manager does): a new owner
+// that has no such object yet is asked again this much later, a few times.
+constexpr int StartingRetryMs = 500;
+constexpr int StartingRetries = 10;
 
 QDBusMessage serviceCall(
     const QString &service, const char *path, const char *interface, const char *method)
@@ -114,6 +119,7 @@ void ScreenAwake::ownerChanged(const QString &name, const QString &newOwner)
         ++service.owners;
         service.pending = false;
         service.refused = false;
+        service.startingAnswers = StartingRetries;
         service.cookie.reset();
         service.holder.clear();
     }
@@ -141,6 +147,20 @@ void ScreenAwake::hold(Service &service)
             if (owner != service.owners)
                 return; // asked of an owner that has gone since
             const QDBusPendingReply<uint> reply = *answered;
+            const QDBusError::ErrorType error = reply.error().type();
+            if ((error == QDBusError::UnknownObject || error == QDBusError::UnknownMethod
+                    || error == QDBusError::UnknownInterface)
+                && service.startingAnswers > 0) {
+                // Still pending: asked again once the owner has had time to put its object up.
+                --service.startingAnswers;
+                QTimer::singleShot(StartingRetryMs, this, [this, &service, owner] {
+                    if (owner != service.owners)
+                        return;
+                    service.pending = false;
+                    updateServices();
+                });
+                return;
+            }
             service.pending = false;
             if (reply.isError()) {
                 service.refused = true;

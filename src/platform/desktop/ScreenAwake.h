@@ -42,6 +42,8 @@ private:
         // How many owners the name has had while watched: the answer of an owner that has gone
         // since it was asked is not waited for, and its cookie means nothing to the next one.
         quint32 owners = 0;
+        // How many more times a new owner that has not yet put up its object is asked again.
+        int startingAnswers = 0;
     };
 
     void updateServices();
