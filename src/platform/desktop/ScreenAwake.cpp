@@ -113,6 +113,7 @@ void ScreenAwake::watchServices()
 // what the earlier owner handed out or was asked is forgotten, and the new one is asked anew.
 void ScreenAwake::ownerChanged(const QString &name, const QString &newOwner)
 {
+#ifdef MOVARC_HAVE_DBUS
     for (Service &service : m_services) {
         if (name != QLatin1String(service.name))
             continue;
@@ -125,6 +126,10 @@ void ScreenAwake::ownerChanged(const QString &name, const QString &newOwner)
     }
     if (!newOwner.isEmpty())
         updateServices();
+#else
+    Q_UNUSED(name);
+    Q_UNUSED(newOwner);
+#endif
 }
 
 void ScreenAwake::hold(Service &service)
