@@ -180,8 +180,9 @@ QString WindowTest::shown() const
 {
     QString s = w->Combo1->text() + u'/' + w->Combo2->text() + u' '
         + QStringLiteral("ERC").mid(w->Option1->selectedIndex(), 1);
-    for (int i = 0; i < 4; ++i)
-        s += u'|' + (w->lblTime[i]->isHidden() ? QStringLiteral("-") : w->lblTime[i]->caption());
+    for (const int role : { LeftNumber, RightNumber, LeftUnit, RightUnit })
+        s += u'|'
+            + (w->lblTime[role]->isHidden() ? QStringLiteral("-") : w->lblTime[role]->caption());
     s += w->lblTime[Message]->isHidden() ? QString()
                                          : u' ' + w->lblTime[Message]->caption() + u'@'
             + w->lblTime[Message]->palette().color(QPalette::WindowText).name();
