@@ -100,8 +100,9 @@ void WindowTest::open(const QPalette &desktop)
 // Runs actions, comma-separated, checking after each what a user could see go wrong. Actions:
 // tick, blink[:N] (Timer1, Timer2), alert (a period of no time, just run out), later (the end of
 // the display's hold), +N / -N (the clock), at:ISO (with an offset from UTC, or in the local
-// zone), start, stop, end, optN (mouse), key:SEQ (to the focused widget), dclick (on the digits),
-// enter1/2 (click into a list), type1/2:TEXT, size:WxH[+X+Y], show:Minimized, close (the slots).
+// zone), start, stop, end, optN (mouse), key:SEQ (to the focused widget), dclick[:top] (on the
+// digits, or beside the buttons), enter1/2 (click into a list), type1/2:TEXT, size:WxH[+X+Y],
+// show:Minimized, close (the window's slots).
 void WindowTest::run(const QString &actions)
 {
     for (const QString &action : actions.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -135,7 +136,9 @@ void WindowTest::perform(const QString &verb, const QString &arg)
     } else if (verb == QLatin1String("later")) {
         w->findChild<IntervalTimer *>(QStringLiteral("holdEnds"))->fire();
     } else if (verb == QLatin1String("dclick")) {
-        const QPoint digits(w->width() / 2, w->lblTime[LeftNumber]->y() + w->height() / 4);
+        const QPoint digits = arg.isEmpty()
+            ? QPoint(w->width() / 2, w->lblTime[LeftNumber]->y() + w->height() / 4)
+            : QPoint(w->width() - 10, 40); // dclick:top, beside the buttons
         QWidget *under = w->childAt(digits) ? w->childAt(digits) : w.get();
         QTest::mouseDClick(under, Qt::LeftButton, {}, under->mapFrom(w.get(), digits));
     } else if (verb == QLatin1String("blink")) {
@@ -320,6 +323,7 @@ void WindowTest::display_data()
     row("full-screen count", "start,tick,dclick,+1,tick", "3/0 R| 2|59|分|秒 tick200 full", true);
     row("F11 on option", "key:F11,key:Tab,key:Tab,key:Tab,key:F11", "3/0 C|||時|分 tick200", false);
     row("double-click twice", "dclick,dclick", "3/0 C|||時|分 tick200", false);
+    row("double-click on the top row", "dclick:top", "3/0 C|||時|分 tick200", false);
     row("escape closes an open list first", "enter2,key:F11,key:Alt+Down,key:Escape",
         "3/0 R| 3|00|分|秒 full", false);
 }
