@@ -20,9 +20,10 @@ static void flushPaint()
     QCoreApplication::processEvents();
 }
 
-class TimerBenchmark : public QObject {
+class TimerBenchmark : public QObject, public ProgramSetup {
     Q_OBJECT
 private slots:
+    void initTestCase() { finish(); }
     void tick_data();
     void tick();
     void tickWithRepaint_data();
@@ -174,5 +175,5 @@ void TimerBenchmark::startUp()
     }
 }
 
-MOVARC_TEST_MAIN(TimerBenchmark)
+QTEST_MAIN(TimerBenchmark)
 #include "bench_timer.moc"

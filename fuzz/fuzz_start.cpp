@@ -5,34 +5,30 @@
 // tick, the set-duration display or the list correction (an instant out of range would be one).
 // The input is: 8 bytes of clock, then the minutes text, a NUL byte, the seconds text.
 
-#include "platform/desktop/ApplicationSetup.h"
+#include "../tests/WindowDriver.h"
+
 #include "platform/forms/FormComboBox.h"
 #include "platform/forms/OptionArray.h"
-#include "window/frmSarvelTimer.h"
-
-#include <QApplication>
 
 #include <cstdint>
 #include <cstring>
 #include <memory>
 
 namespace {
-DateValue now;
+FakeClock fakeClock;
 frmSarvelTimer *window = nullptr;
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    ApplicationSetup::beforeApplication();
+    ProgramSetup::initMain();
     static int argc = 1; // the fuzzer's own options are not for the toolkit
     // Statics made only now end at exit before the ones the toolkit made meanwhile.
     static const auto app = std::make_unique<QApplication>(argc, *argv);
-    ApplicationSetup::configure(*app);
-    static const auto owner = std::make_unique<frmSarvelTimer>();
+    ProgramSetup::finish();
+    static const auto owner = openWindow(fakeClock);
     window = owner.get();
-    window->clock().setSource([] { return now; });
-    window->open();
     return 0;
 }
 
@@ -46,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qint64 first = DateValue::fromDouble(-657434).seconds(); // 100-01-01
     const qint64 last = DateValue::fromDouble(2958465).seconds() + 86399; // 9999-12-31 23:59:59
     const qint64 offset = static_cast<qint64>(raw % static_cast<uint64_t>(last - first + 1));
-    now = DateValue::fromSeconds(raw & (1ULL << 63) ? last - offset % 100000 : first + offset);
+    fakeClock.local = QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC)
+                          .addSecs(raw & (1ULL << 63) ? last - offset % 100000 : first + offset);
 
     const QByteArray texts(
         reinterpret_cast<const char *>(data + 8), static_cast<qsizetype>(size - 8));

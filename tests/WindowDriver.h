@@ -11,17 +11,13 @@
 #include <QApplication>
 #include <QDateTime>
 
-// Like QTEST_MAIN, with the application set up as the program sets it up.
-#define MOVARC_TEST_MAIN(TestObject)                                                               \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        ApplicationSetup::beforeApplication();                                                     \
-        QApplication app(argc, argv);                                                              \
-        ApplicationSetup::configure(app);                                                          \
-        TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&tc, argc, argv);                                                      \
-    }
+// The program's own set-up, in two halves: before the application is made, and after. QTest's
+// main calls initMain() before it makes the application, so a test class derives from this and
+// calls finish() in its initTestCase().
+struct ProgramSetup {
+    static void initMain() { ApplicationSetup::beforeApplication(); }
+    static void finish() { ApplicationSetup::configure(*qApp); }
+};
 
 // A clock the test moves by hand, in real time and in its offset from UTC.
 struct FakeClock {

@@ -52,9 +52,10 @@ struct InhibitStandIn : QDBusVirtualObject {
     QDBusMessage held;
 };
 
-class WindowTest : public QObject {
+class WindowTest : public QObject, public ProgramSetup {
     Q_OBJECT
 private slots:
+    void initTestCase() { finish(); }
     void init() { open(QPalette()); } // the desktop's
     void cleanup() { w.reset(); }
     void display_data();
@@ -567,5 +568,5 @@ void WindowTest::storm()
     }
 }
 
-MOVARC_TEST_MAIN(WindowTest)
+QTEST_MAIN(WindowTest)
 #include "tst_window.moc"
