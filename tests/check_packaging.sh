@@ -14,11 +14,11 @@ cmake --install "$build" --prefix "$work/usr" >/dev/null
 installed=$(cd "$work" && find . ! -type d | sort)
 
 id=org.movarc.Movarc
-for f in bin/movarc share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-         share/icons/hicolor/48x48/apps/$id.png share/doc/movarc/copyright; do
+# The validators and grep fail on a missing file as well.
+for f in share/icons/hicolor/48x48/apps/$id.png share/doc/movarc/copyright; do
     [ -f "$work/usr/$f" ] || { echo "missing: $f"; exit 1; }
 done
-[ -x "$work/usr/bin/movarc" ] || { echo "bin/movarc is not executable"; exit 1; }
+[ -x "$work/usr/bin/movarc" ] || { echo "no executable bin/movarc"; exit 1; }
 desktop-file-validate "$work/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$work/usr/share/metainfo/$id.metainfo.xml"
 grep -qx 'Name=Sarvel用タイマー' "$work/usr/share/applications/$id.desktop"
